@@ -1,0 +1,53 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "app/command_run.h"
+
+namespace vanterel {
+
+// The controls of Form1, in tab order.
+enum class Control {
+  Text1,
+  Label1,
+  Label2,
+  Text2,
+  Command1,
+  Label3,
+  Label4,
+  Label5,
+  Label6,
+};
+
+// Boolean property values as the window reports and accepts them.
+constexpr int kTrue = -1;
+constexpr int kFalse = 0;
+
+// Message box buttons code: a single OK button and no icon.
+constexpr int kOkOnly = 0;
+
+// Everything the event handlers may do with Form1 and the system. The
+// Win32 layer implements it; tests use an in-memory one.
+class MainWindow {
+ public:
+  virtual ~MainWindow() = default;
+
+  virtual std::u16string text(Control control) const = 0;
+  virtual int enabled(Control control) const = 0;
+  virtual void setEnabled(Control control, int value) = 0;
+  virtual std::u16string passwordChar(Control control) const = 0;
+  virtual void setPasswordChar(Control control, const std::u16string& value) = 0;
+  virtual std::u16string caption(Control control) const = 0;
+  virtual void setCaption(Control control, const std::u16string& value) = 0;
+
+  // Modal, owned by the window; returns the code of the button pressed.
+  virtual int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) = 0;
+
+  // Runs a command line to its end, capturing what it prints. The window
+  // keeps painting meanwhile but takes no input.
+  virtual CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
+                                std::chrono::milliseconds timeout) = 0;
+};
+
+}  // namespace vanterel

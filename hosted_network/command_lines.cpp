@@ -1,0 +1,49 @@
+#include "hosted_network/command_lines.h"
+
+#include <cstdio>
+
+#include "hosted_network/command_line_encoding.h"
+
+namespace vanterel {
+namespace {
+
+std::u16string refusalOfField(const std::u16string& field, const std::u16string& value) {
+  const auto bad = firstUnencodableCharacter(value);
+  if (!bad) return u"";
+  // Control characters are invisible, so the message gives the code.
+  char code[8];
+  std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(*bad));
+  std::u16string message = field + u"中不能含有控制字符 U+";
+  for (const char* p = code; *p != '\0'; ++p) message += static_cast<char16_t>(*p);
+  return message + u"，请删除后重试。";
+}
+
+}  // namespace
+
+Step stopStep() {
+  return {u"关闭承载网络", u"cmd /c netsh wlan stop hostednetwork",
+          WindowStyle::MinimizedWithFocus};
+}
+
+std::vector<Step> startSteps(const std::u16string& networkName, const std::u16string& networkKey) {
+  return {
+      {u"允许承载网络", u"cmd /c netsh wlan set hostednetwork mode=allow", WindowStyle::Hidden},
+      {u"设置无线名称",
+       u"cmd /c netsh wlan set hostednetwork ssid=" + encodeForCmdArgument(networkName),
+       WindowStyle::Hidden},
+      {u"设置无线密码",
+       u"cmd /c netsh wlan set hostednetwork key=" + encodeForCmdArgument(networkKey),
+       WindowStyle::Hidden},
+      {u"保存密码设置", u"cmd /c netsh wlan set hostednetwork keyType=persistent",
+       WindowStyle::Hidden},
+      {u"启动承载网络", u"cmd /c netsh wlan start hostednetwork", WindowStyle::Hidden},
+  };
+}
+
+std::u16string refusalOf(const std::u16string& networkName, const std::u16string& networkKey) {
+  std::u16string refusal = refusalOfField(u"无线名称", networkName);
+  if (refusal.empty()) refusal = refusalOfField(u"无线密码", networkKey);
+  return refusal;
+}
+
+}  // namespace vanterel

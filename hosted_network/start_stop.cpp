@@ -1,0 +1,86 @@
+#include "hosted_network/start_stop.h"
+
+#include <string>
+#include <vector>
+
+#include "hosted_network/command_lines.h"
+#include "hosted_network/step_failure.h"
+
+namespace vanterel {
+namespace {
+
+constexpr std::size_t kMinimumKeyLength = 16;
+
+bool bothEnabledAre(const MainWindow& form, int value) {
+  return form.enabled(Control::Text1) == value && form.enabled(Control::Text2) == value;
+}
+
+// Runs the steps in order, each to its end; stops at the first failure and
+// tells the user about it. True when every step succeeded.
+bool runAll(MainWindow& form, const std::vector<Step>& steps) {
+  for (const Step& step : steps) {
+    const CommandRun run = form.runCommand(step.commandLine, step.style, kStepTimeout);
+    if (!succeeded(run)) {
+      form.msgBox(describeFailure(step, run), kOkOnly, u"错误");
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+void Command1_Click(MainWindow& form) {
+  bool lengthOk = true;
+  bool startAllowed = true;
+  std::u16string networkName;
+  std::u16string networkKey;
+
+  {
+    const std::u16string name = form.text(Control::Text1);
+    const std::u16string key = form.text(Control::Text2);
+    if (!name.empty() && !key.empty() && key.size() < kMinimumKeyLength) {
+      form.msgBox(u"密码长度不符，至少16个字符", kOkOnly, u"错误");
+      lengthOk = false;
+    }
+  }
+
+  if (lengthOk && bothEnabledAre(form, kFalse)) {
+    // A failed stop leaves the window running: the network may still be up.
+    if (runAll(form, {stopStep()})) {
+      form.msgBox(u"wifi已关闭", kOkOnly, u"成功");
+      form.setCaption(Control::Command1, u"一键开启");
+      form.setEnabled(Control::Text1, kTrue);
+      form.setEnabled(Control::Text2, kTrue);
+    }
+    startAllowed = false;
+  }
+
+  {
+    const std::u16string name = form.text(Control::Text1);
+    const std::u16string key = form.text(Control::Text2);
+    if (name.empty() || key.empty()) {
+      form.msgBox(u"密码或名称不能为空", kOkOnly, u"错误");
+      startAllowed = false;
+    } else {
+      networkName = name;
+      networkKey = key;
+    }
+  }
+
+  if (lengthOk && bothEnabledAre(form, kTrue) && startAllowed) {
+    const std::u16string refusal = refusalOf(networkName, networkKey);
+    if (!refusal.empty()) {
+      form.msgBox(refusal, kOkOnly, u"错误");
+      return;
+    }
+    if (!runAll(form, startSteps(networkName, networkKey))) return;
+    form.msgBox(u"无线局域网开启成功 ssid= " + networkName + u"  密码=" + networkKey, kOkOnly,
+                u"成功");
+    form.setCaption(Control::Command1, u"关闭无线");
+    form.setEnabled(Control::Text1, kFalse);
+    form.setEnabled(Control::Text2, kFalse);
+  }
+}
+
+}  // namespace vanterel
