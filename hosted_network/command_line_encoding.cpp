@@ -43,9 +43,12 @@ std::u16string encodeForCmdArgument(const std::u16string& value) {
     pendingBackslashes = 0;
 
     if (isArgumentSeparator(c)) {
-      out += kQuote;
+      // A run of separators shares one pair of quotes: closing and reopening
+      // between them would put "" in quote mode, which runtimes read
+      // differently.
+      if (i == 0 || !isArgumentSeparator(value[i - 1])) out += kQuote;
       out += c;
-      out += kQuote;
+      if (i + 1 == value.size() || !isArgumentSeparator(value[i + 1])) out += kQuote;
     } else if (c == u'"') {
       out += u'\\';
       out += kQuote;

@@ -19,7 +19,12 @@ std::u16string trimmed(const std::u16string& text) {
   if (first == std::u16string::npos) return u"";
   const auto last = text.find_last_not_of(blanks);
   std::u16string kept = text.substr(first, last - first + 1);
-  if (kept.size() > kMaxShownOutput) kept = kept.substr(0, kMaxShownOutput) + u"……";
+  if (kept.size() > kMaxShownOutput) {
+    std::size_t cut = kMaxShownOutput;
+    // Never keep the first half of a surrogate pair without its second.
+    if (kept[cut - 1] >= 0xD800 && kept[cut - 1] <= 0xDBFF) --cut;
+    kept = kept.substr(0, cut) + u"……";
+  }
   return kept;
 }
 

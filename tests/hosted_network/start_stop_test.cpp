@@ -1,0 +1,489 @@
+#include "hosted_network/start_stop.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/fake_main_window.h"
+#include "tests/hosted_network/cmd_line_models.h"
+
+namespace vanterel {
+namespace {
+
+using Arguments = std::vector<std::u16string>;
+
+const std::u16string kIdleCaption = u"一键开启";
+const std::u16string kRunningCaption = u"关闭无线";
+const std::u16string kTooShort = u"密码长度不符，至少16个字符";
+const std::u16string kFieldEmpty = u"密码或名称不能为空";
+const std::u16string kStopped = u"wifi已关闭";
+
+const std::u16string kName = u"VanterelNet";
+const std::u16string kKey = u"0123456789abcdef";
+
+const char16_t* const kStartStepNames[] = {u"允许承载网络", u"设置无线名称", u"设置无线密码",
+                                           u"保存密码设置", u"启动承载网络"};
+const std::u16string kStopStepName = u"关闭承载网络";
+
+std::u16string startedMessage(const std::u16string& name, const std::u16string& key) {
+  return u"无线局域网开启成功 ssid= " + name + u"  密码=" + key;
+}
+
+Arguments startArguments(std::size_t step, const std::u16string& name, const std::u16string& key) {
+  switch (step) {
+    case 0:
+      return {u"netsh", u"wlan", u"set", u"hostednetwork", u"mode=allow"};
+    case 1:
+      return {u"netsh", u"wlan", u"set", u"hostednetwork", u"ssid=" + name};
+    case 2:
+      return {u"netsh", u"wlan", u"set", u"hostednetwork", u"key=" + key};
+    case 3:
+      return {u"netsh", u"wlan", u"set", u"hostednetwork", u"keyType=persistent"};
+    default:
+      return {u"netsh", u"wlan", u"start", u"hostednetwork"};
+  }
+}
+
+const Arguments kStopArguments = {u"netsh", u"wlan", u"stop", u"hostednetwork"};
+
+// The arguments netsh receives from a launched line, when cmd runs nothing
+// else, expands nothing, and every runtime and both orders of cmd's passes
+// agree on them.
+std::optional<Arguments> netshArguments(const std::u16string& commandLine) {
+  const std::u16string prefix = u"cmd /c ";
+  if (commandLine.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+  std::optional<Arguments> agreed;
+  for (CmdPassOrder order : {CmdPassOrder::PercentFirst, CmdPassOrder::CaretsFirst}) {
+    const CmdReading reading =
+        readByCmd(commandLine.substr(prefix.size()), order, usualWindowsVariables());
+    if (reading.runsMore || reading.expanded) return std::nullopt;
+    const ArgumentSplit split = splitArguments(reading.toProgram);
+    if (split.runtimesMayDisagree || (agreed && *agreed != split.arguments)) return std::nullopt;
+    agreed = split.arguments;
+  }
+  return agreed;
+}
+
+std::vector<std::u16string> commandLinesOf(const FakeMainWindow& form) {
+  std::vector<std::u16string> lines;
+  for (const auto& launch : form.launches) lines.push_back(launch.commandLine);
+  return lines;
+}
+
+bool contains(const std::u16string& text, const std::u16string& part) {
+  return text.find(part) != std::u16string::npos;
+}
+
+// A box as the user sees it: its title and either its whole text or
+// parts that the text must contain.
+struct ExpectedBox {
+  std::u16string title;
+  std::vector<std::u16string> parts;
+  bool whole = true;
+};
+
+ExpectedBox exactBox(const std::u16string& title, const std::u16string& text) {
+  return {title, {text}, true};
+}
+
+ExpectedBox errorNaming(const std::u16string& stepName, const std::u16string& output) {
+  return {u"错误", {stepName, output}, false};
+}
+
+testing::AssertionResult showedExactly(const FakeMainWindow& form,
+                                       const std::vector<ExpectedBox>& expected) {
+  if (form.boxes.size() != expected.size()) {
+    return testing::AssertionFailure()
+           << form.boxes.size() << " boxes instead of " << expected.size();
+  }
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const auto& box = form.boxes[i];
+    const ExpectedBox& want = expected[i];
+    bool textMatches = !want.whole || box.prompt == want.parts[0];
+    for (const auto& part : want.parts) textMatches = textMatches && contains(box.prompt, part);
+    if (box.title != want.title || box.buttons != kOkOnly || !textMatches) {
+      return testing::AssertionFailure()
+             << "box " << i << ": " << testing::PrintToString(box.title) << " "
+             << testing::PrintToString(box.prompt) << " buttons " << box.buttons;
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
+testing::AssertionResult isInState(const FakeMainWindow& form, bool running) {
+  const std::u16string caption = running ? kRunningCaption : kIdleCaption;
+  const int enabled = running ? kFalse : kTrue;
+  if (form.caption(Control::Command1) == caption && form.enabled(Control::Text1) == enabled &&
+      form.enabled(Control::Text2) == enabled) {
+    return testing::AssertionSuccess();
+  }
+  return testing::AssertionFailure()
+         << "caption " << testing::PrintToString(form.caption(Control::Command1)) << ", enabled "
+         << form.enabled(Control::Text1) << " " << form.enabled(Control::Text2);
+}
+
+testing::AssertionResult isIdle(const FakeMainWindow& form) { return isInState(form, false); }
+testing::AssertionResult isRunning(const FakeMainWindow& form) { return isInState(form, true); }
+
+CommandRun endedAs(CommandRun::Outcome outcome, const std::u16string& output) {
+  CommandRun run = exitedWith(outcome == CommandRun::Outcome::Exited ? 1 : 0, output);
+  run.outcome = outcome;
+  return run;
+}
+
+const CommandRun::Outcome kFailures[] = {
+    CommandRun::Outcome::Exited, CommandRun::Outcome::CouldNotStart, CommandRun::Outcome::TimedOut};
+
+// Types both fields, clicks, and forgets what that click showed and launched.
+void startRunning(FakeMainWindow& form, const std::u16string& name, const std::u16string& key) {
+  form.type(Control::Text1, name);
+  form.type(Control::Text2, key);
+  Command1_Click(form);
+  ASSERT_TRUE(isRunning(form));
+  form.boxes.clear();
+  form.launches.clear();
+}
+
+TEST(Command1Click, StartRunsTheFiveCommandsInOrderHiddenWithinThirtySeconds) {
+  FakeMainWindow form;
+  form.type(Control::Text1, kName);
+  form.type(Control::Text2, kKey);
+  Command1_Click(form);
+
+  const std::vector<std::u16string> expected = {
+      u"cmd /c netsh wlan set hostednetwork mode=allow",
+      u"cmd /c netsh wlan set hostednetwork ssid=VanterelNet",
+      u"cmd /c netsh wlan set hostednetwork key=0123456789abcdef",
+      u"cmd /c netsh wlan set hostednetwork keyType=persistent",
+      u"cmd /c netsh wlan start hostednetwork",
+  };
+  EXPECT_EQ(commandLinesOf(form), expected);
+  for (const auto& launch : form.launches) {
+    EXPECT_EQ(launch.style, WindowStyle::Hidden);
+    EXPECT_EQ(launch.timeout, std::chrono::seconds(30));
+  }
+  // The password shows in clear although the box masks it.
+  EXPECT_EQ(form.passwordChar(Control::Text2), u"*");
+  EXPECT_TRUE(showedExactly(
+      form, {exactBox(u"成功", u"无线局域网开启成功 ssid= VanterelNet  密码=0123456789abcdef")}));
+  EXPECT_TRUE(isRunning(form));
+  EXPECT_EQ(form.text(Control::Text1), kName);
+  EXPECT_EQ(form.text(Control::Text2), kKey);
+}
+
+TEST(Command1Click, ClickWhileRunningStopsAndStartsNothing) {
+  FakeMainWindow form;
+  startRunning(form, kName, kKey);
+
+  Command1_Click(form);
+
+  ASSERT_EQ(form.launches.size(), 1u);
+  EXPECT_EQ(form.launches[0].commandLine, u"cmd /c netsh wlan stop hostednetwork");
+  EXPECT_EQ(form.launches[0].style, WindowStyle::MinimizedWithFocus);
+  EXPECT_EQ(form.launches[0].timeout, std::chrono::seconds(30));
+  EXPECT_TRUE(showedExactly(form, {exactBox(u"成功", kStopped)}));
+  EXPECT_TRUE(isIdle(form));
+  EXPECT_EQ(form.text(Control::Text1), kName);
+  EXPECT_EQ(form.text(Control::Text2), kKey);
+
+  // Idle again: the next click starts anew.
+  form.boxes.clear();
+  form.launches.clear();
+  Command1_Click(form);
+  EXPECT_EQ(form.launches.size(), 5u);
+  EXPECT_TRUE(isRunning(form));
+}
+
+TEST(Command1Click, FieldChecksShowOneBoxAndLaunchNothing) {
+  const std::u16string emoji = u"😀";
+  std::u16string sevenAndAHalfEmoji;
+  for (int i = 0; i < 7; ++i) sevenAndAHalfEmoji += emoji;
+  sevenAndAHalfEmoji += u"x";  // 15 code units
+
+  const struct {
+    std::u16string name;
+    std::u16string key;
+    std::u16string message;
+  } cases[] = {
+      {u"", u"", kFieldEmpty},
+      {kName, u"", kFieldEmpty},
+      {u"", kKey, kFieldEmpty},
+      {u"", u"short", kFieldEmpty},  // the length check needs both fields
+      {kName, u"a", kTooShort},
+      {kName, u"0123456789abcde", kTooShort},
+      {kName, sevenAndAHalfEmoji, kTooShort},
+      {u"a\nb", u"short", kTooShort},  // checked before any control character
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.name) + " " + testing::PrintToString(c.key));
+    FakeMainWindow form;
+    form.type(Control::Text1, c.name);
+    form.type(Control::Text2, c.key);
+    Command1_Click(form);
+    EXPECT_TRUE(showedExactly(form, {exactBox(u"错误", c.message)}));
+    EXPECT_TRUE(form.launches.empty());
+    EXPECT_TRUE(isIdle(form));
+    EXPECT_EQ(form.text(Control::Text1), c.name);
+    EXPECT_EQ(form.text(Control::Text2), c.key);
+  }
+}
+
+TEST(Command1Click, AcceptsEveryNameAndAnyKeyOfSixteenUnitsOrMore) {
+  std::u16string eightEmoji;
+  for (int i = 0; i < 8; ++i) eightEmoji += u"😀";  // 8 characters, 16 code units
+
+  const struct {
+    std::u16string name;
+    std::u16string key;
+  } cases[] = {
+      {kName, kKey},
+      {u"热点", eightEmoji},
+      {u"   ", kKey},                     // spaces are not empty
+      {kName, std::u16string(16, u' ')},  // nor is a key of spaces
+      {u"my home net", std::u16string(100, u'k')},
+      {u"a\tb", kKey},  // tab is the one control character passed on
+      {uR"(a" & echo pwned > C:\x & ")", u"%PATH% ^&|<>()! \"\\ %=C:% \\"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.name) + " " + testing::PrintToString(c.key));
+    FakeMainWindow form;
+    form.type(Control::Text1, c.name);
+    form.type(Control::Text2, c.key);
+    Command1_Click(form);
+
+    ASSERT_EQ(form.launches.size(), 5u);
+    for (std::size_t step = 0; step < 5; ++step) {
+      EXPECT_EQ(netshArguments(form.launches[step].commandLine),
+                startArguments(step, c.name, c.key));
+    }
+    EXPECT_TRUE(showedExactly(form, {exactBox(u"成功", startedMessage(c.name, c.key))}));
+    EXPECT_TRUE(isRunning(form));
+  }
+}
+
+TEST(Command1Click, AFailedStartStepEndsTheClickAndTheWindowStaysIdle) {
+  for (std::size_t failing = 0; failing < 5; ++failing) {
+    for (CommandRun::Outcome outcome : kFailures) {
+      SCOPED_TRACE(testing::Message()
+                   << "step " << failing << " outcome " << static_cast<int>(outcome));
+      FakeMainWindow form;
+      form.commandOutcome = [&form, failing, outcome](const std::u16string&) {
+        return form.launches.size() == failing + 1 ? endedAs(outcome, u"netsh 的输出")
+                                                   : exitedWith(0);
+      };
+      form.type(Control::Text1, kName);
+      form.type(Control::Text2, kKey);
+      Command1_Click(form);
+
+      EXPECT_EQ(form.launches.size(), failing + 1);
+      EXPECT_TRUE(showedExactly(form, {errorNaming(kStartStepNames[failing], u"netsh 的输出")}));
+      EXPECT_TRUE(isIdle(form));
+    }
+  }
+}
+
+TEST(Command1Click, AFailedStopLeavesTheWindowRunning) {
+  for (CommandRun::Outcome outcome : kFailures) {
+    SCOPED_TRACE(static_cast<int>(outcome));
+    FakeMainWindow form;
+    startRunning(form, kName, kKey);
+    form.commandOutcome = [outcome](const std::u16string&) {
+      return endedAs(outcome, u"请求的操作需要提升。");
+    };
+    Command1_Click(form);
+
+    EXPECT_EQ(commandLinesOf(form),
+              std::vector<std::u16string>{u"cmd /c netsh wlan stop hostednetwork"});
+    EXPECT_TRUE(showedExactly(form, {errorNaming(kStopStepName, u"请求的操作需要提升。")}));
+    EXPECT_TRUE(isRunning(form));
+
+    // A later click tries the stop again.
+    form.commandOutcome = nullptr;
+    form.boxes.clear();
+    form.launches.clear();
+    Command1_Click(form);
+    EXPECT_EQ(form.launches.size(), 1u);
+    EXPECT_TRUE(showedExactly(form, {exactBox(u"成功", kStopped)}));
+    EXPECT_TRUE(isIdle(form));
+  }
+}
+
+TEST(Command1Click, ControlCharactersAreRefusedBeforeAnyLaunch) {
+  const struct {
+    std::u16string name;
+    std::u16string key;
+    std::u16string message;
+  } cases[] = {
+      {u"a\nb", kKey, u"无线名称中不能含有控制字符 U+000A，请删除后重试。"},
+      {kName, kKey + u"\x01", u"无线密码中不能含有控制字符 U+0001，请删除后重试。"},
+      {u"x\x1A", kKey, u"无线名称中不能含有控制字符 U+001A，请删除后重试。"},
+      {u"\x7F", kKey + u"\n", u"无线名称中不能含有控制字符 U+007F，请删除后重试。"},
+      {std::u16string(1, u'\0'), kKey, u"无线名称中不能含有控制字符 U+0000，请删除后重试。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.name) + " " + testing::PrintToString(c.key));
+    FakeMainWindow form;
+    form.type(Control::Text1, c.name);
+    form.type(Control::Text2, c.key);
+    Command1_Click(form);
+    EXPECT_TRUE(showedExactly(form, {exactBox(u"错误", c.message)}));
+    EXPECT_TRUE(form.launches.empty());
+    EXPECT_TRUE(isIdle(form));
+  }
+}
+
+// Deterministic on every platform, unlike the standard distributions.
+class Picker {
+ public:
+  explicit Picker(std::uint32_t seed) : engine_(seed) {}
+  std::size_t below(std::size_t bound) { return engine_() % bound; }
+  template <typename T, std::size_t N>
+  const T& from(const T (&items)[N]) {
+    return items[below(N)];
+  }
+
+ private:
+  std::mt19937 engine_;
+};
+
+bool hasControlCharacter(const std::u16string& text) {
+  for (char16_t c : text) {
+    if ((c < 0x20 && c != u'\t') || c == 0x7F) return true;
+  }
+  return false;
+}
+
+// The window as the user understands it, and what a click should do.
+struct ReferenceWindow {
+  bool running = false;
+  std::u16string name;
+  std::u16string key;
+
+  struct Click {
+    std::vector<Arguments> launches;
+    std::vector<ExpectedBox> boxes;
+  };
+
+  // `plan` says how each launch of the click ends.
+  Click click(const std::vector<CommandRun>& plan) {
+    Click expected;
+    if (running) {
+      expected.launches.push_back(kStopArguments);
+      if (plan[0].outcome == CommandRun::Outcome::Exited && plan[0].exitCode == 0) {
+        expected.boxes.push_back(exactBox(u"成功", kStopped));
+        running = false;
+      } else {
+        expected.boxes.push_back(errorNaming(kStopStepName, plan[0].output));
+      }
+      return expected;
+    }
+    if (!name.empty() && !key.empty() && key.size() < 16) {
+      expected.boxes.push_back(exactBox(u"错误", kTooShort));
+    } else if (name.empty() || key.empty()) {
+      expected.boxes.push_back(exactBox(u"错误", kFieldEmpty));
+    } else if (hasControlCharacter(name) || hasControlCharacter(key)) {
+      const char16_t* field = hasControlCharacter(name) ? u"无线名称" : u"无线密码";
+      expected.boxes.push_back({u"错误", {field, u"控制字符 U+"}, false});
+    } else {
+      for (std::size_t step = 0; step < 5; ++step) {
+        expected.launches.push_back(startArguments(step, name, key));
+        const CommandRun& run = plan[step];
+        if (run.outcome != CommandRun::Outcome::Exited || run.exitCode != 0) {
+          expected.boxes.push_back(errorNaming(kStartStepNames[step], run.output));
+          return expected;
+        }
+      }
+      expected.boxes.push_back(exactBox(u"成功", startedMessage(name, key)));
+      running = true;
+    }
+    return expected;
+  }
+};
+
+TEST(Command1Click, RandomSessionsFollowTheReferenceWindow) {
+  std::u16string eightEmoji;
+  for (int i = 0; i < 8; ++i) eightEmoji += u"😀";
+  const std::u16string names[] = {u"",       u"   ",    kName,        u"热点 😀", u"a&b|c>d",
+                                  u"%PATH%", u"a\"b\\", u"bad\nname", u"\t"};
+  const std::u16string keys[] = {u"",
+                                 u"short",
+                                 u"0123456789abcde",
+                                 kKey,
+                                 eightEmoji,
+                                 eightEmoji.substr(1),
+                                 std::u16string(16, u' '),
+                                 u"%OS% & calc ^ \"quoted\\\" (x)",
+                                 u"0123456789abcdef\x01"};
+
+  Picker pick(7031);
+  FakeMainWindow form;
+  ReferenceWindow reference;
+  std::vector<CommandRun> plan;
+  form.commandOutcome = [&form, &plan](const std::u16string&) {
+    return plan.at(form.launches.size() - 1);
+  };
+  int starts = 0, stops = 0, failedStarts = 0, failedStops = 0, refusals = 0;
+
+  for (int action = 0; action < 3000; ++action) {
+    const std::size_t kind = pick.below(4);
+    if (kind == 0 && !reference.running) {
+      reference.name = pick.from(names);
+      form.type(Control::Text1, reference.name);
+      continue;
+    }
+    if (kind == 1 && !reference.running) {
+      reference.key = pick.from(keys);
+      form.type(Control::Text2, reference.key);
+      continue;
+    }
+
+    // Most commands succeed; each failure prints a text of its own.
+    plan.clear();
+    for (char16_t launch = u'A'; launch <= u'E'; ++launch) {
+      const std::size_t roll = pick.below(12);
+      plan.push_back(roll < 9 ? exitedWith(0)
+                              : endedAs(kFailures[roll - 9], u"输出 " + std::u16string(1, launch)));
+    }
+    const bool wasRunning = reference.running;
+    const ReferenceWindow::Click expected = reference.click(plan);
+    form.boxes.clear();
+    form.launches.clear();
+    Command1_Click(form);
+
+    SCOPED_TRACE(testing::Message() << "action " << action);
+    ASSERT_TRUE(showedExactly(form, expected.boxes));
+    ASSERT_EQ(form.launches.size(), expected.launches.size());
+    for (std::size_t i = 0; i < expected.launches.size(); ++i) {
+      EXPECT_EQ(netshArguments(form.launches[i].commandLine), expected.launches[i]);
+      EXPECT_EQ(form.launches[i].style,
+                wasRunning ? WindowStyle::MinimizedWithFocus : WindowStyle::Hidden);
+      EXPECT_EQ(form.launches[i].timeout, std::chrono::seconds(30));
+    }
+    ASSERT_TRUE(isInState(form, reference.running));
+    EXPECT_EQ(form.text(Control::Text1), reference.name);
+    EXPECT_EQ(form.text(Control::Text2), reference.key);
+
+    if (wasRunning) {
+      ++(reference.running ? failedStops : stops);
+    } else if (reference.running) {
+      ++starts;
+    } else if (expected.launches.size() > 0) {
+      ++failedStarts;
+    } else if (contains(form.boxes[0].prompt, u"控制字符")) {
+      ++refusals;
+    }
+  }
+  // The session reached every kind of click.
+  EXPECT_GT(starts, 20);
+  EXPECT_GT(stops, 20);
+  EXPECT_GT(failedStarts, 20);
+  EXPECT_GT(failedStops, 5);
+  EXPECT_GT(refusals, 5);
+}
+
+}  // namespace
+}  // namespace vanterel
