@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/resource_ids.h"
 #include "app/win32_command_runner.h"
 #include "app/win32_text.h"
 
@@ -89,8 +90,8 @@ bool Win32Form::create(HINSTANCE instance) {
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kWindowClass;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hIconSm = windowClass.hIcon;
+  // With no small icon given, Windows takes the 16x16 image of the same group.
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANTEREL));
   if (!RegisterClassExW(&windowClass)) return false;
 
   dpi_ = systemDpi();
