@@ -1,0 +1,87 @@
+#include "tests/e2e/captured_run.h"
+
+#include "app/win32_handle.h"
+#include "tests/e2e/environment_block.h"
+
+namespace vanterel::e2e {
+namespace {
+
+struct PipeReader {
+  HANDLE pipe;
+  std::string bytes;
+
+  static DWORD WINAPI run(void* self) {
+    auto* reader = static_cast<PipeReader*>(self);
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(reader->pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+      reader->bytes.append(buffer, read);
+    }
+    return 0;
+  }
+};
+
+}  // namespace
+
+std::wstring systemProgram(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder, length) + L"\\" + name;
+}
+
+CapturedRun runCaptured(const std::wstring& application, const std::wstring& commandLine,
+                        const EnvironmentChanges& changes, std::chrono::milliseconds timeout) {
+  CapturedRun run;
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE readEnd = nullptr;
+  HANDLE writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return run;
+  UniqueHandle output(readEnd);
+  UniqueHandle childOutput(writeEnd);
+  SetHandleInformation(output.get(), HANDLE_FLAG_INHERIT, 0);
+  UniqueHandle childInput(CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      &inheritable, OPEN_EXISTING, 0, nullptr));
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = childInput.get();
+  startup.hStdOutput = childOutput.get();
+  startup.hStdError = childOutput.get();
+  std::wstring line = commandLine;
+  std::wstring environment = environmentBlock(changes);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(application.c_str(), &line[0], nullptr, nullptr, TRUE,
+                      CREATE_UNICODE_ENVIRONMENT, &environment[0], nullptr, &startup, &started)) {
+    return run;
+  }
+  UniqueHandle process(started.hProcess);
+  CloseHandle(started.hThread);
+  childOutput.reset();
+  childInput.reset();
+  run.started = true;
+  run.processId = started.dwProcessId;
+
+  auto* reader = new PipeReader{output.get(), {}};
+  UniqueHandle readerThread(CreateThread(nullptr, 0, &PipeReader::run, reader, 0, nullptr));
+  const DWORD budget = static_cast<DWORD>(timeout.count());
+  run.ended = WaitForSingleObject(process.get(), budget) == WAIT_OBJECT_0;
+  if (!run.ended) TerminateProcess(process.get(), 1);
+  GetExitCodeProcess(process.get(), &run.exitCode);
+  if (!readerThread) {
+    delete reader;
+    return run;
+  }
+  // Whatever the program started may still hold the pipe: read only briefly.
+  if (WaitForSingleObject(readerThread.get(), 5000) != WAIT_OBJECT_0) {
+    CancelSynchronousIo(readerThread.get());
+  }
+  if (WaitForSingleObject(readerThread.get(), 5000) == WAIT_OBJECT_0) {
+    run.output = reader->bytes;
+    delete reader;
+  }
+  // Otherwise the reader is left to its thread: freeing it could crash the driver.
+  return run;
+}
+
+}  // namespace vanterel::e2e

@@ -1,0 +1,39 @@
+#include "tests/e2e/driver_settings.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cwchar>
+
+namespace vanterel::e2e {
+
+std::wstring environmentVariable(const wchar_t* name) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return L"";
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(name, &value[0], size));
+  return value;
+}
+
+const DriverSettings& driverSettings() {
+  static const DriverSettings settings = [] {
+    DriverSettings read;
+    read.program = environmentVariable(L"VANTEREL_E2E_PROGRAM");
+    read.workFolder = environmentVariable(L"VANTEREL_E2E_WORK");
+    const std::wstring dpi = environmentVariable(L"VANTEREL_E2E_DPI");
+    if (!dpi.empty()) read.dpi = static_cast<int>(std::wcstol(dpi.c_str(), nullptr, 10));
+    return read;
+  }();
+  return settings;
+}
+
+std::wstring currentTestFile(const wchar_t* suffix) {
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(test->test_suite_name()) + "." + test->name();
+  for (char& c : name) {
+    if (c == '/') c = '_';
+  }
+  return driverSettings().workFolder + L"\\" + std::wstring(name.begin(), name.end()) + suffix;
+}
+
+}  // namespace vanterel::e2e

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Makes the Wine prefix in DIR/prefix (once; a complete one is reused), puts
+# the stand-in netsh.exe in place of the system's for both architectures,
+# and sets the registry: a virtual desktop, the DPI, and a Chinese font
+# for 宋体 (SimSun), which Wine does not ship.
+# Usage: make-prefix.sh DIR NETSH_X64 NETSH_X86 [DPI]
+# shellcheck source-path=SCRIPTDIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+dir=$1
+netsh64=$2
+netsh86=$3
+dpi=${4:-96}
+
+for program in "$netsh64" "$netsh86"; do
+  if [ ! -f "$program" ]; then
+    echo "make-prefix.sh: $program is missing; run script/build first" >&2
+    exit 1
+  fi
+done
+if ! locale -a | grep -qix 'zh_CN.utf8'; then
+  echo "make-prefix.sh: the zh_CN.UTF-8 locale is missing; run script/bootstrap" >&2
+  exit 1
+fi
+
+mkdir -p "$dir"
+log=$dir/make-prefix.log
+: >"$log"
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh" "$dir"
+
+# Everything Wine starts keeps the output it inherits open: give it the log,
+# never the caller's pipes. Nothing may wait for ever, on CI least of all.
+quietly() { timeout 300 "$@" </dev/null >>"$log" 2>&1; }
+
+# A server left from an interrupted run would hold on to old settings.
+quietly wineserver -k || true
+quietly wineserver -w || true
+
+if [ ! -f "$WINEPREFIX/.vanterel-complete" ]; then
+  echo "make-prefix.sh: making the Wine prefix $WINEPREFIX (about half a minute)"
+  rm -rf "$WINEPREFIX"
+  if ! quietly wineboot -i || ! quietly wineserver -w; then
+    echo "make-prefix.sh: wineboot failed; see $log" >&2
+    exit 1
+  fi
+  touch "$WINEPREFIX/.vanterel-complete"
+fi
+
+cp "$netsh64" "$WINEPREFIX/drive_c/windows/system32/netsh.exe"
+cp "$netsh86" "$WINEPREFIX/drive_c/windows/syswow64/netsh.exe"
+
+set_value() { quietly wine reg add "$1" /v "$2" /t "$3" /d "$4" /f "${@:5}"; }
+set_value 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
+set_value 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ 1024x768
+set_value 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
+# Grey-scale smoothing: small Chinese text from an outline font stays legible.
+set_value 'HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 2
+set_value 'HKCU\Control Panel\Desktop' FontSmoothingType REG_DWORD 1
+for view in 64 32; do
+  for face in 宋体 SimSun; do
+    set_value 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' "$face" REG_SZ \
+      'WenQuanYi Micro Hei' "/reg:$view"
+  done
+done
+
+# The desktop and the DPI take effect when the server starts afresh.
+quietly wineserver -k || true
+quietly wineserver -w || true

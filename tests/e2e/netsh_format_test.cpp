@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/field_escape.h"
+#include "tests/e2e/netsh_log_format.h"
+#include "tests/e2e/netsh_rules_format.h"
+
+namespace vanterel::e2e {
+namespace {
+
+TEST(FieldEscape, WritesEachKindOfUnitAsExpected) {
+  struct Case {
+    std::u16string text;
+    std::string field;
+  };
+  const Case cases[] = {
+      {u"", ""},
+      {u"plain ASCII \"quoted\" %PATH%", "plain ASCII \"quoted\" %PATH%"},
+      {u"a\\b", "a\\\\b"},
+      {u"tab\there", "tab\\there"},
+      {u"line\r\nbreak", "line\\r\\nbreak"},
+      {u"\x01\x1F\x7F", "\\x01\\x1F\\x7F"},
+      {u"中文", "\xE4\xB8\xAD\xE6\x96\x87"},
+      {u"😀", "\xF0\x9F\x98\x80"},
+      {std::u16string(1, u'\xD83D'), "\\uD83D"},
+      {std::u16string(1, u'\xDE00') + u'x', "\\uDE00x"},
+      {std::u16string{u'\xDE00', u'\xD83D'}, "\\uDE00\\uD83D"},
+  };
+  for (const Case& each : cases) {
+    EXPECT_EQ(escapeField(each.text), each.field);
+    EXPECT_EQ(unescapeField(each.field), each.text) << each.field;
+  }
+}
+
+TEST(FieldEscape, RejectsMalformedFields) {
+  const std::string malformed[] = {
+      "ends in \\",
+      "\\q",
+      "\\x4",
+      "\\xZZ",
+      "\\x4a",
+      "\\u12",
+      "raw\ttab",
+      "raw\nline",
+      "\x80",
+      "\xC0\x80",
+      "\xE4\xB8",
+      "\xED\xA0\x80",
+      "\xF4\x90\x80\x80",
+      "\xF8\x88\x80\x80\x80",
+  };
+  for (const std::string& field : malformed) {
+    EXPECT_FALSE(unescapeField(field).has_value()) << field;
+  }
+}
+
+TEST(FieldEscape, RoundTripsRandomTextOverAHostileAlphabet) {
+  const char16_t alphabet[] = {u'\\', u'\t',     u'\n',   u'\r',    u'\x01', u'x',      u'u',
+                               u'"',  u' ',      u'^',    u'%',     u'\x7F', u'\xD83D', u'\xDE00',
+                               u'中', u'\xFFFF', u'\x80', u'\x7FF', u'\x800'};
+  std::mt19937 random(20240611);
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(alphabet) - 1);
+  std::uniform_int_distribution<int> length(0, 24);
+  for (int round = 0; round < 5000; ++round) {
+    std::u16string text;
+    for (int i = length(random); i > 0; --i) text += alphabet[pick(random)];
+    const std::string field = escapeField(text);
+    ASSERT_EQ(field.find_first_of("\t\n\r"), std::string::npos);
+    ASSERT_EQ(unescapeField(field), text);
+  }
+}
+
+TEST(FieldEscape, SplitsAtEveryTab) {
+  EXPECT_EQ(splitFields(""), std::vector<std::string>{""});
+  EXPECT_EQ(splitFields("a\t\tb\t"), (std::vector<std::string>{"a", "", "b", ""}));
+}
+
+TEST(NetshLog, RoundTripsInvocationsInOrder) {
+  const std::vector<NetshInvocation> invocations = {
+      {4242, u"netsh wlan \"ssid=a\tb\"", {u"netsh", u"wlan", u"ssid=a\tb"}},
+      {7, u"", {}},
+      {4294967295u, u"netsh \"\" x", {u"netsh", u"", u"x", u""}},
+  };
+  std::string log;
+  for (const NetshInvocation& invocation : invocations) log += formatInvocation(invocation);
+  EXPECT_EQ(parseNetshLog(log), invocations);
+  EXPECT_EQ(parseNetshLog(""), std::vector<NetshInvocation>{});
+}
+
+TEST(NetshLog, RejectsAnUnfinishedOrMalformedLog) {
+  const std::string complete = formatInvocation({1, u"netsh", {u"netsh"}});
+  const std::string malformed[] = {
+      complete.substr(0, complete.size() - 1),
+      complete + "2\n",
+      complete + "x\tnetsh\n",
+      complete + "4294967296\tnetsh\n",
+      complete + "3\tbad \\q escape\n",
+  };
+  for (const std::string& log : malformed) {
+    EXPECT_FALSE(parseNetshLog(log).has_value()) << log;
+  }
+}
+
+TEST(NetshRules, RoundTripAndTheFirstMatchingRuleDecides) {
+  const std::vector<NetshRule> rules = {
+      {u"key=", 1, 0, u"密码\t无效\r\n"},
+      {u"hostednetwork", 0, 250, u""},
+      {u"", 9, 0, u"any"},
+  };
+  const auto parsed = parseNetshRules(formatNetshRules(rules));
+  ASSERT_EQ(parsed, rules);
+
+  EXPECT_EQ(ruleFor(rules, u"netsh wlan set hostednetwork key=x"), &rules[0]);
+  EXPECT_EQ(ruleFor(rules, u"netsh wlan start hostednetwork"), &rules[1]);
+  EXPECT_EQ(ruleFor(rules, u"netsh wlan show drivers"), &rules[2]);
+  EXPECT_EQ(ruleFor({rules[0]}, u"netsh wlan show drivers"), nullptr);
+  EXPECT_EQ(ruleFor({}, u"anything"), nullptr);
+}
+
+TEST(NetshRules, ReadsTheLastLineWithoutABreakAndRejectsBadLines) {
+  EXPECT_EQ(parseNetshRules(""), std::vector<NetshRule>{});
+  EXPECT_EQ(parseNetshRules("start\t2\t10\tout"),
+            (std::vector<NetshRule>{{u"start", 2, 10, u"out"}}));
+  const std::string malformed[] = {
+      "\n",
+      "start\t2\t10\n",
+      "start\t2\t10\tout\textra\n",
+      "start\t-1\t0\t\n",
+      "start\t1\t\t\n",
+      "start\t1\t0\t\\z\n",
+  };
+  for (const std::string& file : malformed) {
+    EXPECT_FALSE(parseNetshRules(file).has_value()) << file;
+  }
+}
+
+}  // namespace
+}  // namespace vanterel::e2e

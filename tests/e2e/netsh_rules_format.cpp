@@ -1,0 +1,44 @@
+#include "tests/e2e/netsh_rules_format.h"
+
+#include "tests/e2e/decimal.h"
+#include "tests/e2e/field_escape.h"
+
+namespace vanterel::e2e {
+
+std::string formatNetshRules(const std::vector<NetshRule>& rules) {
+  std::string file;
+  for (const NetshRule& rule : rules) {
+    file += escapeField(rule.match) + '\t' + std::to_string(rule.exitCode) + '\t' +
+            std::to_string(rule.delayMilliseconds) + '\t' + escapeField(rule.output) + '\n';
+  }
+  return file;
+}
+
+std::optional<std::vector<NetshRule>> parseNetshRules(const std::string& file) {
+  std::vector<NetshRule> rules;
+  std::size_t begin = 0;
+  while (begin < file.size()) {
+    std::size_t end = file.find('\n', begin);
+    if (end == std::string::npos) end = file.size();
+    const std::vector<std::string> fields = splitFields(file.substr(begin, end - begin));
+    begin = end + 1;
+    if (fields.size() != 4) return std::nullopt;
+
+    const auto match = unescapeField(fields[0]);
+    const auto exitCode = parseDecimal(fields[1]);
+    const auto delay = parseDecimal(fields[2]);
+    const auto output = unescapeField(fields[3]);
+    if (!match || !exitCode || !delay || !output) return std::nullopt;
+    rules.push_back({*match, *exitCode, *delay, *output});
+  }
+  return rules;
+}
+
+const NetshRule* ruleFor(const std::vector<NetshRule>& rules, const std::u16string& commandLine) {
+  for (const NetshRule& rule : rules) {
+    if (commandLine.find(rule.match) != std::u16string::npos) return &rule;
+  }
+  return nullptr;
+}
+
+}  // namespace vanterel::e2e

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs the Windows test driver under the Wine that wine-up.sh readied,
+# against one vanterel.exe, and turns the bitmaps it saved into PNG files.
+# Usage: run-driver.sh WINE_DIR WORK_DIR VANTEREL_EXE DRIVER_EXE [driver arguments...]
+# shellcheck source-path=SCRIPTDIR
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+wine_dir=$1
+work=$2
+program=$3
+driver=$4
+shift 4
+
+for file in "$program" "$driver"; do
+  if [ ! -f "$file" ]; then
+    echo "run-driver.sh: $file is missing; run script/build first" >&2
+    exit 1
+  fi
+done
+mkdir -p "$work"
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh" "$wine_dir"
+
+# Wine's Z: drive is the host's root.
+windows_path() {
+  local absolute
+  absolute=$(realpath "$1")
+  printf 'Z:%s' "${absolute//\//\\}"
+}
+VANTEREL_E2E_PROGRAM=$(windows_path "$program")
+VANTEREL_E2E_WORK=$(windows_path "$work")
+export VANTEREL_E2E_PROGRAM VANTEREL_E2E_WORK
+
+rm -f "$work"/*.bmp
+# Through a file: processes Wine starts on the way may outlive the driver
+# and would hold a pipe to our caller open.
+output=$work/driver-output.txt
+wine "$driver" "$@" </dev/null >"$output" 2>&1
+status=$?
+cat "$output"
+
+for bitmap in "$work"/*.bmp; do
+  [ -e "$bitmap" ] || continue
+  if convert "$bitmap" "${bitmap%.bmp}.png"; then
+    rm -f "$bitmap"
+    echo "run-driver.sh: saved ${bitmap%.bmp}.png"
+  fi
+done
+exit "$status"

@@ -1,0 +1,125 @@
+// Takes the place of the system's netsh.exe in the test prefix: records how
+// it was called and answers as the test's rules say, so the tests can see
+// exactly what the program launched without touching a real network.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/win32_handle.h"
+#include "app/win32_text.h"
+#include "tests/e2e/netsh_log_format.h"
+#include "tests/e2e/netsh_rules_format.h"
+
+namespace {
+
+using vanterel::UniqueHandle;
+using vanterel::e2e::NetshInvocation;
+using vanterel::e2e::NetshRule;
+
+// Exit code when the rules file cannot be read, so a broken test setup
+// shows as a failed command rather than as a success.
+constexpr UINT kUnreadableRules = 9901;
+
+std::u16string toText(const wchar_t* text) { return vanterel::fromWide(text, wcslen(text)); }
+
+std::wstring variable(const wchar_t* name) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return L"";
+  std::wstring value(size, L'\0');
+  const DWORD length = GetEnvironmentVariableW(name, &value[0], size);
+  value.resize(length);
+  return value;
+}
+
+enum class FileRead { Read, Missing, Failed };
+
+FileRead readFile(const std::wstring& path, std::string& content) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD error = GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return missing ? FileRead::Missing : FileRead::Failed;
+  }
+  char buffer[4096];
+  DWORD read = 0;
+  for (;;) {
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return FileRead::Failed;
+    if (read == 0) return FileRead::Read;
+    content.append(buffer, read);
+  }
+}
+
+// One write in append mode, so records of concurrent runs never interleave.
+void appendToFile(const std::wstring& path, const std::string& bytes) {
+  UniqueHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
+  DWORD written = 0;
+  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// Console programs print in the console's output code page (GBK on a
+// Chinese system); the program under test has to decode it.
+void print(HANDLE stream, const std::u16string& text) {
+  if (text.empty()) return;
+  UINT codePage = GetConsoleOutputCP();
+  if (codePage == 0) codePage = GetOEMCP();
+  const std::wstring wide = vanterel::toWide(text);
+  const int units = static_cast<int>(wide.size());
+  const int size =
+      WideCharToMultiByte(codePage, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), units, &bytes[0], size, nullptr, nullptr);
+  DWORD written = 0;
+  WriteFile(stream, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+NetshInvocation thisInvocation() {
+  NetshInvocation invocation;
+  invocation.processId = GetCurrentProcessId();
+  const wchar_t* commandLine = GetCommandLineW();
+  invocation.commandLine = toText(commandLine);
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
+  if (arguments != nullptr) {
+    for (int i = 0; i < count; ++i) invocation.arguments.push_back(toText(arguments[i]));
+    LocalFree(arguments);
+  }
+  return invocation;
+}
+
+}  // namespace
+
+int wmain(int, wchar_t**) {
+  const NetshInvocation invocation = thisInvocation();
+  const std::wstring logPath = variable(L"VANTEREL_NETSH_LOG");
+  // Recorded before anything else, so a run that is ended early still shows.
+  if (!logPath.empty()) appendToFile(logPath, vanterel::e2e::formatInvocation(invocation));
+
+  // No rules file means no rules; a broken one must not pass for success.
+  std::vector<NetshRule> rules;
+  const std::wstring rulesPath = variable(L"VANTEREL_NETSH_RULES");
+  std::string content;
+  const FileRead read = rulesPath.empty() ? FileRead::Missing : readFile(rulesPath, content);
+  if (read != FileRead::Missing) {
+    const auto parsed =
+        read == FileRead::Read ? vanterel::e2e::parseNetshRules(content) : std::nullopt;
+    if (!parsed) {
+      print(GetStdHandle(STD_ERROR_HANDLE), u"stand-in netsh: unreadable rules file\r\n");
+      return static_cast<int>(kUnreadableRules);
+    }
+    rules = *parsed;
+  }
+
+  const NetshRule* rule = vanterel::e2e::ruleFor(rules, invocation.commandLine);
+  if (rule == nullptr) {
+    print(GetStdHandle(STD_OUTPUT_HANDLE), u"确定。\r\n");
+    return 0;
+  }
+  print(GetStdHandle(STD_OUTPUT_HANDLE), rule->output);
+  Sleep(rule->delayMilliseconds);
+  return static_cast<int>(rule->exitCode);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/app_process.h"
+#include "tests/e2e/message_box.h"
+#include "tests/e2e/netsh_files.h"
+#include "tests/e2e/wait_until.h"
+#include "tests/e2e/window_probe.h"
+
+namespace vanterel::e2e {
+
+// Each test starts its own vanterel.exe, with a netsh log and rules file
+// of its own, and finds its window; the process is ended afterwards.
+class VanterelTest : public ::testing::Test {
+ protected:
+  static constexpr std::chrono::milliseconds kWindowTimeout = 30s;
+  static constexpr std::chrono::milliseconds kBoxTimeout = 10s;
+  // Five commands through cmd under Wine, each a few hundred milliseconds.
+  static constexpr std::chrono::milliseconds kStartTimeout = 90s;
+  static constexpr std::chrono::milliseconds kInputTimeout = 10s;
+
+  void SetUp() override;
+  void TearDown() override;
+
+  HWND window() const { return window_; }
+  HWND control(ControlId id) const { return controlOf(window_, id); }
+  AppProcess& process() { return process_; }
+
+  // The stand-in netsh reads them at each run; write them before the click.
+  void setNetshRules(const std::vector<NetshRule>& rules);
+  // Every run of netsh so far; fails the test when the log is malformed.
+  std::vector<NetshInvocation> netshInvocations() const;
+
+  std::optional<MessageBoxView> waitForBox(std::chrono::milliseconds timeout = kBoxTimeout) const;
+  // Presses its first button; fails the test when it does not go away.
+  void dismiss(const MessageBoxView& box);
+  // Waits until the program has handled the input posted so far.
+  void settle();
+
+  // Types a name and a key, presses the button, expects the success box,
+  // dismisses it and waits for the running state.
+  void startHostedNetwork(const std::wstring& name, const std::wstring& key);
+
+ private:
+  AppProcess process_;
+  HWND window_ = nullptr;
+  std::wstring netshLog_;
+  std::wstring netshRules_;
+};
+
+}  // namespace vanterel::e2e

@@ -1,0 +1,91 @@
+#include "tests/e2e/window_probe.h"
+
+#include <vector>
+
+namespace vanterel::e2e {
+namespace {
+
+constexpr UINT kAnswerTimeoutMs = 5000;
+
+struct MainWindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK matchMainWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<MainWindowSearch*>(lParam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  if (classOf(window) != kMainWindowClass) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+std::optional<LRESULT> ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                           &result)) {
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+HWND findMainWindow(DWORD processId) {
+  MainWindowSearch search{processId, nullptr};
+  EnumWindows(&matchMainWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND controlOf(HWND mainWindow, ControlId id) {
+  return GetDlgItem(mainWindow, static_cast<int>(id));
+}
+
+std::wstring textOf(HWND window) {
+  const auto length = ask(window, WM_GETTEXTLENGTH);
+  if (!length || *length <= 0) return L"";
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(*length) + 1, L'\0');
+  const auto copied =
+      ask(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+  return std::wstring(buffer.data(), copied ? static_cast<std::size_t>(*copied) : 0);
+}
+
+std::wstring classOf(HWND window) {
+  wchar_t name[256];
+  const int length = GetClassNameW(window, name, 256);
+  return std::wstring(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+RECT rectInParent(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+SIZE clientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right - client.left, client.bottom - client.top};
+}
+
+RECT screenRect(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+wchar_t passwordCharOf(HWND edit) {
+  return static_cast<wchar_t>(ask(edit, EM_GETPASSWORDCHAR).value_or(0));
+}
+
+HWND focusIn(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+}  // namespace vanterel::e2e

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace vanterel::e2e {
+
+// The controls of the main window by their dialog ids (1001 on, in tab order).
+enum class ControlId : int {
+  Text1 = 1001,
+  Label1,
+  Label2,
+  Text2,
+  Command1,
+  Label3,
+  Label4,
+  Label5,
+  Label6,
+};
+
+constexpr wchar_t kMainWindowClass[] = L"VanterelForm1";
+
+// Sends a message to a window of another process, giving up after a few
+// seconds; nothing when it was not answered.
+std::optional<LRESULT> ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// The process's visible main window, or null.
+HWND findMainWindow(DWORD processId);
+HWND controlOf(HWND mainWindow, ControlId id);
+
+std::wstring textOf(HWND window);
+std::wstring classOf(HWND window);
+// Outer rectangle relative to the parent's client area.
+RECT rectInParent(HWND control);
+SIZE clientSize(HWND window);
+RECT screenRect(HWND window);
+// The masking character of an edit control; 0 when it shows its text.
+wchar_t passwordCharOf(HWND edit);
+// The window that has the keyboard focus in the thread of `window`, or null.
+HWND focusIn(HWND window);
+
+}  // namespace vanterel::e2e
