@@ -6,8 +6,9 @@
 namespace vanterel {
 namespace {
 
-// Change here when the project's home page moves.
-constexpr const char16_t* kHomePage = u"https://vanterel.github.io";
+// Change here when the project's home page moves. Short enough to end left
+// of the button, which overlaps Label6's box.
+constexpr const char16_t* kHomePage = u"vanterel.app";
 
 // Song 10.5 pt, GB2312, regular: what the text boxes of such a window use.
 constexpr FontDescription kBoxFont{u"宋体", 105, 134, 400};

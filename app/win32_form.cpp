@@ -124,15 +124,18 @@ HFONT Win32Form::fontFor(const FontDescription* font) {
 }
 
 bool Win32Form::createControls(HINSTANCE instance) {
-  // Created in tab order, which is also the order dialog navigation follows.
+  // Created in tab order, which is also the order dialog navigation follows
+  // and the stacking order: clipped by those above, Label6 never paints over
+  // the button it overlaps.
   for (std::size_t i = 0; i < description_.controls.size(); ++i) {
     const ControlDescription& control = description_.controls[i];
     const ControlClassInfo info = classInfo(control);
     const std::wstring text = toWide(control.text);
     HWND child = CreateWindowExW(
-        info.exStyle, info.windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | info.style,
-        twipsToPixels(control.left, dpi_), twipsToPixels(control.top, dpi_),
-        twipsToPixels(control.width, dpi_), twipsToPixels(control.height, dpi_), window_,
+        info.exStyle, info.windowClass, text.c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | info.style, twipsToPixels(control.left, dpi_),
+        twipsToPixels(control.top, dpi_), twipsToPixels(control.width, dpi_),
+        twipsToPixels(control.height, dpi_), window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
         instance, nullptr);
     if (child == nullptr) return false;
