@@ -16,6 +16,8 @@ constexpr wchar_t kWindowClass[] = L"VanterelForm1";
 constexpr int kFirstControlId = 1001;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
+// How often a waiting window reads its queue, even when nothing arrives.
+constexpr DWORD kQueueCheck = 250;
 
 std::size_t indexOf(Control control) { return static_cast<std::size_t>(control); }
 
@@ -279,9 +281,13 @@ bool Win32Form::waitPumpingPaint(HANDLE handle, DWORD milliseconds) {
   for (;;) {
     const DWORD spent = GetTickCount() - begun;
     const DWORD left = spent >= milliseconds ? 0 : milliseconds - spent;
-    const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, left, QS_ALLINPUT);
+    // Short slices: a thread that has not looked at its queue for five
+    // seconds counts as hung, and its window would be ghosted.
+    const DWORD woke = MsgWaitForMultipleObjects(
+        1, &handle, FALSE, left < kQueueCheck ? left : kQueueCheck, QS_ALLINPUT);
     if (woke == WAIT_OBJECT_0) return true;
-    if (woke != WAIT_OBJECT_0 + 1) return false;
+    if (woke == WAIT_TIMEOUT && left <= kQueueCheck) return false;
+    if (woke != WAIT_TIMEOUT && woke != WAIT_OBJECT_0 + 1) return false;
     // Paint and answer, but take no input until the command has ended.
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
