@@ -33,6 +33,27 @@ constexpr Placement kPlacements[] = {
     {"Label6", ControlId::Label6, L"Static", 0, 2040, 3135, 495},
 };
 
+// What the layout comes to at the DPIs the tests run at, worked out by hand
+// (rounded to nearest, halves up), so a wrong formula cannot pass unseen.
+struct WorkedOut {
+  int dpi;
+  SIZE client;
+  int boxFontPixels;     // Song 10.5 pt
+  int windowFontPixels;  // Song 9 pt
+};
+
+constexpr WorkedOut kWorkedOut[] = {
+    {96, {275, 161}, 14, 12},
+    {144, {413, 242}, 21, 18},
+};
+
+const WorkedOut* workedOutForThisDpi() {
+  for (const WorkedOut& each : kWorkedOut) {
+    if (each.dpi == driverSettings().dpi) return &each;
+  }
+  return nullptr;
+}
+
 struct InitialText {
   const char* name;
   ControlId id;
@@ -71,6 +92,7 @@ TEST_F(MainWindow, RunsAtThePrefixDpi) {
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(dpi, driverSettings().dpi);
+  EXPECT_NE(workedOutForThisDpi(), nullptr) << "no layout worked out by hand for " << dpi << " DPI";
 }
 
 TEST_F(MainWindow, HasItsCaptionAndClientSizeAndOpensCentred) {
@@ -79,9 +101,9 @@ TEST_F(MainWindow, HasItsCaptionAndClientSizeAndOpensCentred) {
   const SIZE client = clientSize(window());
   EXPECT_EQ(client.cx, pixels(4125));
   EXPECT_EQ(client.cy, pixels(2415));
-  if (driverSettings().dpi == 96) {
-    EXPECT_EQ(client.cx, 275);
-    EXPECT_EQ(client.cy, 161);
+  if (const WorkedOut* expected = workedOutForThisDpi()) {
+    EXPECT_EQ(client.cx, expected->client.cx);
+    EXPECT_EQ(client.cy, expected->client.cy);
   }
 
   const RECT frame = screenRect(window());
@@ -131,6 +153,13 @@ TEST_F(MainWindow, TextBoxesUseSong10Point5AndTheRestSong9Point) {
   for (const Placement& each : kPlacements) {
     if (each.id == ControlId::Text1 || each.id == ControlId::Text2) continue;
     expectSongFont(control(each.id), each.name, 90);
+  }
+  if (const WorkedOut* expected = workedOutForThisDpi()) {
+    const auto box = fontOf(control(ControlId::Text1));
+    const auto label = fontOf(control(ControlId::Label1));
+    ASSERT_TRUE(box.has_value() && label.has_value());
+    EXPECT_EQ(box->lfHeight, -expected->boxFontPixels);
+    EXPECT_EQ(label->lfHeight, -expected->windowFontPixels);
   }
 }
 

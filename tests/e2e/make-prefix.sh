@@ -47,6 +47,13 @@ if [ ! -f "$WINEPREFIX/.vanterel-complete" ]; then
   touch "$WINEPREFIX/.vanterel-complete"
 fi
 
+# Put back a cmd.exe that a test set aside and could not restore because
+# its driver was killed (see CmdSetAside in command_failure_test.cpp).
+for folder in system32 syswow64; do
+  aside=$WINEPREFIX/drive_c/windows/$folder/cmd.exe.vanterel-aside
+  if [ -f "$aside" ]; then mv -f "$aside" "${aside%.vanterel-aside}"; fi
+done
+
 cp "$netsh64" "$WINEPREFIX/drive_c/windows/system32/netsh.exe"
 cp "$netsh86" "$WINEPREFIX/drive_c/windows/syswow64/netsh.exe"
 

@@ -1,0 +1,49 @@
+// Benchmarks of vanterel.exe against the least programs that do the same,
+// run under Wine. They print figures and fail only when they cannot measure.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "tests/benchmark/start_click_benchmark.h"
+#include "tests/benchmark/start_up_benchmark.h"
+
+namespace {
+
+std::wstring variable(const wchar_t* name) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return L"";
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(name, &value[0], size));
+  return value;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: vanterel_benchmark start-click|start-up [RUNS]\n"
+               "VANTEREL_E2E_PROGRAM names the vanterel.exe to measure.\n");
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2 || argc > 3) return usage();
+  const std::wstring program = variable(L"VANTEREL_E2E_PROGRAM");
+  if (program.empty()) return usage();
+  const int runs = argc == 3 ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 9;
+  if (runs < 1) return usage();
+
+  const std::wstring mode = argv[1];
+  const auto benchmark = mode == L"start-click" ? &vanterel::benchmark::benchmarkStartClick
+                         : mode == L"start-up"  ? &vanterel::benchmark::benchmarkStartUp
+                                                : nullptr;
+  if (benchmark == nullptr) return usage();
+
+  // Sleep(1) sleeps a millisecond, not a scheduler tick, while polling.
+  timeBeginPeriod(1);
+  const int result = benchmark(program, runs);
+  timeEndPeriod(1);
+  return result;
+}

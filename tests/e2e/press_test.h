@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/vanterel_test.h"
+
+namespace vanterel::e2e {
+
+// Tests of Command1 as the user meets it: fill the boxes, press, read the
+// box the press ends with, and see which netsh commands it ran.
+class PressTest : public VanterelTest {
+ protected:
+  // Replaces the texts of both boxes, as typing or pasting would.
+  void fill(const std::wstring& name, const std::wstring& key);
+
+  // Presses Command1 and waits for the message box the press shows.
+  std::optional<MessageBoxView> press(std::chrono::milliseconds timeout = kStartTimeout);
+  // Presses Command1 without waiting for anything.
+  void click();
+
+  // The netsh runs recorded since the last press.
+  std::vector<NetshInvocation> launchedByPress() const;
+
+  // Dismisses the box and checks that no other box follows it.
+  void dismissExpectingNoOther(const MessageBoxView& box);
+
+  void expectIdle() const;
+  void expectRunning() const;
+
+ private:
+  std::size_t launchedBefore_ = 0;
+};
+
+// What netsh received after its own name, split by the standard rules.
+std::vector<std::u16string> netshArguments(const NetshInvocation& invocation);
+
+}  // namespace vanterel::e2e

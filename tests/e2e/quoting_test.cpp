@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/win32_text.h"
+#include "tests/e2e/press_test.h"
+#include "tests/e2e/utf8.h"
+
+namespace vanterel::e2e {
+namespace {
+
+using Quoting = PressTest;
+
+using Arguments = std::vector<std::u16string>;
+
+// What a stray command among the hostile texts would leave behind.
+const wchar_t* const kStrayFiles[] = {L"C:\\pwned.txt", L"C:\\p.txt"};
+
+bool exists(const wchar_t* path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
+
+// Through the real cmd.exe: each value arrives as the one argument after
+// "ssid=" or "key=", and cmd runs nothing but netsh. A stray command
+// would leave a file or an extra netsh record.
+TEST_F(Quoting, HostileTextsReachNetshIntactAndRunNothingElse) {
+  for (const wchar_t* file : kStrayFiles) DeleteFileW(file);
+  struct Case {
+    std::u16string name;
+    std::u16string key;
+  };
+  const Case cases[] = {
+      {u"x & echo pwned > C:\\pwned.txt", u"a\" & echo pwned > C:\\p.txt & \""},
+      {u"& echo pwned > C:\\pwned.txt", u">C:\\pwned.txt \"中文\" & 😀 ^"},
+      {u"%PATH%", u"%OS%\"%CD%\"% 100% %%OS%% %CD:~0,1%"},
+      {u"%OS% %", u"%PATH:~0,3% %0 %~1 %*"},
+      {u"^ ^^ a^b ^", u"(x) | <y> !PATH! ! ^\" ^"},
+      {u"\"", u"\"\"\"a\"b\"c\"\" 0123456789"},
+      {u"\\", u"trailing backslashes\\\\"},
+      {u"a\\\"b \\\\\"c\\", u"\\\\server\\share\\ \"quoted\\\"\""},
+      {u"\" & netsh wlan stop hostednetwork & \"", u"x | netsh wlan stop hostednetwork"},
+      {u"tab\there \t", u"\"tab\"\t\"\\\"\t\\ && || ^& 中文"},
+      {u"中文 & 😀 | \"引号\"", u"\" ^\" \\\" \\\\\" ) ( 0123456789"},
+  };
+  for (const Case& each : cases) {
+    SCOPED_TRACE(utf8(toWide(each.name)) + " / " + utf8(toWide(each.key)));
+    ASSERT_GE(each.key.size(), 16u);
+    ASSERT_NO_FATAL_FAILURE(fill(toWide(each.name), toWide(each.key)));
+    const auto started = press();
+    ASSERT_TRUE(started.has_value()) << "no message box after pressing the button";
+    EXPECT_EQ(started->title, L"成功") << utf8(started->text);
+    EXPECT_EQ(started->text,
+              L"无线局域网开启成功 ssid= " + toWide(each.name) + L"  密码=" + toWide(each.key));
+
+    const std::vector<NetshInvocation> launched = launchedByPress();
+    ASSERT_EQ(launched.size(), 5u);
+    EXPECT_EQ(netshArguments(launched[1]),
+              (Arguments{u"wlan", u"set", u"hostednetwork", u"ssid=" + each.name}))
+        << utf8(toWide(launched[1].commandLine));
+    EXPECT_EQ(netshArguments(launched[2]),
+              (Arguments{u"wlan", u"set", u"hostednetwork", u"key=" + each.key}))
+        << utf8(toWide(launched[2].commandLine));
+    EXPECT_EQ(netshArguments(launched[3]),
+              (Arguments{u"wlan", u"set", u"hostednetwork", u"keyType=persistent"}));
+    for (const wchar_t* file : kStrayFiles) EXPECT_FALSE(exists(file)) << utf8(file);
+    ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*started));
+
+    const auto stopped = press();
+    ASSERT_TRUE(stopped.has_value()) << "no message box after pressing the button";
+    EXPECT_EQ(stopped->text, L"wifi已关闭");
+    EXPECT_EQ(launchedByPress().size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*stopped));
+  }
+}
+
+// cmd ends or splits its line at a control character, so no encoding can
+// carry one: the press says which, and launches nothing.
+TEST_F(Quoting, RefusesAControlCharacterNamingItAndLaunchesNothing) {
+  struct Case {
+    std::wstring name;
+    std::wstring key;
+    const wchar_t* named;
+  };
+  const Case cases[] = {
+      {L"bad\x01name", L"0123456789abcdef", L"U+0001"},
+      {L"Vanterel", L"0123456789abcdef\x7F", L"U+007F"},
+  };
+  for (const Case& each : cases) {
+    SCOPED_TRACE(utf8(each.named));
+    ASSERT_NO_FATAL_FAILURE(fill(each.name, each.key));
+    const auto refused = press(kBoxTimeout);
+    ASSERT_TRUE(refused.has_value()) << "no message box after pressing the button";
+    EXPECT_EQ(refused->title, L"错误");
+    EXPECT_NE(refused->text.find(each.named), std::wstring::npos) << utf8(refused->text);
+    EXPECT_EQ(refused->buttons.size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*refused));
+    expectIdle();
+  }
+  EXPECT_TRUE(netshInvocations().empty());
+}
+
+}  // namespace
+}  // namespace vanterel::e2e
