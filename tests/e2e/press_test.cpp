@@ -1,5 +1,6 @@
 #include "tests/e2e/press_test.h"
 
+#include "app/win32_text.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/window_input.h"
 
@@ -40,6 +41,36 @@ void PressTest::dismissExpectingNoOther(const MessageBoxView& box) {
   ASSERT_NO_FATAL_FAILURE(settle());
   const auto next = findMessageBox(window());
   EXPECT_FALSE(next.has_value()) << "another box followed: " << utf8(next ? next->text : L"");
+}
+
+void PressTest::expectStartAndStopWith(const std::u16string& name, const std::u16string& key) {
+  using Arguments = std::vector<std::u16string>;
+  SCOPED_TRACE(utf8(toWide(name)) + " / " + utf8(toWide(key)));
+  ASSERT_NO_FATAL_FAILURE(fill(toWide(name), toWide(key)));
+  const auto started = press();
+  ASSERT_TRUE(started.has_value()) << "no message box after pressing the button";
+  EXPECT_EQ(started->title, L"成功") << utf8(started->text);
+  EXPECT_EQ(started->text, L"无线局域网开启成功 ssid= " + toWide(name) + L"  密码=" + toWide(key));
+
+  const std::vector<NetshInvocation> launched = launchedByPress();
+  ASSERT_EQ(launched.size(), 5u);
+  EXPECT_EQ(netshArguments(launched[1]),
+            (Arguments{u"wlan", u"set", u"hostednetwork", u"ssid=" + name}))
+      << utf8(toWide(launched[1].commandLine));
+  EXPECT_EQ(netshArguments(launched[2]),
+            (Arguments{u"wlan", u"set", u"hostednetwork", u"key=" + key}))
+      << utf8(toWide(launched[2].commandLine));
+  EXPECT_EQ(netshArguments(launched[3]),
+            (Arguments{u"wlan", u"set", u"hostednetwork", u"keyType=persistent"}));
+  ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*started));
+  expectRunning();
+
+  const auto stopped = press();
+  ASSERT_TRUE(stopped.has_value()) << "no message box after pressing the button";
+  EXPECT_EQ(stopped->text, L"wifi已关闭");
+  EXPECT_EQ(launchedByPress().size(), 1u);
+  ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*stopped));
+  expectIdle();
 }
 
 void PressTest::expectIdle() const {

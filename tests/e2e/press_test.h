@@ -30,6 +30,11 @@ class PressTest : public VanterelTest {
   // Dismisses the box and checks that no other box follows it.
   void dismissExpectingNoOther(const MessageBoxView& box);
 
+  // Starts with the name and key and checks that netsh received both
+  // intact, each as the one argument after "ssid=" or "key=", and that the
+  // success box repeats them; then stops again, back to idle.
+  void expectStartAndStopWith(const std::u16string& name, const std::u16string& key);
+
   void expectIdle() const;
   void expectRunning() const;
 

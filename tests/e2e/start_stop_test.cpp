@@ -79,27 +79,7 @@ TEST_F(StartStop, NamesAndKeysReachNetshIntact) {
       {u"😀 emoji 网", u"0123456789abcde😀"},
   };
   for (const Case& each : cases) {
-    SCOPED_TRACE(utf8(toWide(each.name)) + " / " + utf8(toWide(each.key)));
-    ASSERT_NO_FATAL_FAILURE(fill(toWide(each.name), toWide(each.key)));
-    const auto started = press();
-    ASSERT_TRUE(started.has_value()) << "no message box after pressing the button";
-    EXPECT_EQ(started->title, L"成功") << utf8(started->text);
-    EXPECT_EQ(started->text,
-              L"无线局域网开启成功 ssid= " + toWide(each.name) + L"  密码=" + toWide(each.key));
-    const std::vector<NetshInvocation> launched = launchedByPress();
-    ASSERT_EQ(launched.size(), 5u);
-    EXPECT_EQ(netshArguments(launched[1]),
-              (Arguments{u"wlan", u"set", u"hostednetwork", u"ssid=" + each.name}));
-    EXPECT_EQ(netshArguments(launched[2]),
-              (Arguments{u"wlan", u"set", u"hostednetwork", u"key=" + each.key}));
-    ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*started));
-    expectRunning();
-
-    const auto stopped = press();
-    ASSERT_TRUE(stopped.has_value()) << "no message box after pressing the button";
-    EXPECT_EQ(stopped->text, L"wifi已关闭");
-    ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*stopped));
-    expectIdle();
+    ASSERT_NO_FATAL_FAILURE(expectStartAndStopWith(each.name, each.key));
   }
 }
 
