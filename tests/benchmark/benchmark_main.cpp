@@ -8,16 +8,9 @@
 
 #include "tests/benchmark/start_click_benchmark.h"
 #include "tests/benchmark/start_up_benchmark.h"
+#include "tests/e2e/environment_block.h"
 
 namespace {
-
-std::wstring variable(const wchar_t* name) {
-  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return L"";
-  std::wstring value(size, L'\0');
-  value.resize(GetEnvironmentVariableW(name, &value[0], size));
-  return value;
-}
 
 int usage() {
   std::fprintf(stderr,
@@ -30,7 +23,7 @@ int usage() {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2 || argc > 3) return usage();
-  const std::wstring program = variable(L"VANTEREL_E2E_PROGRAM");
+  const std::wstring program = vanterel::e2e::environmentVariable(L"VANTEREL_E2E_PROGRAM");
   if (program.empty()) return usage();
   const int runs = argc == 3 ? static_cast<int>(std::wcstol(argv[2], nullptr, 10)) : 9;
   if (runs < 1) return usage();

@@ -13,6 +13,7 @@
 #include "tests/benchmark/figures.h"
 #include "tests/benchmark/programs.h"
 #include "tests/benchmark/stopwatch.h"
+#include "tests/e2e/window_probe.h"
 
 namespace vanterel::benchmark {
 namespace {
@@ -28,27 +29,10 @@ struct Launch {
   double peakWorkingSetKb;
 };
 
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK matchVisibleTopLevel(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<WindowSearch*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window) ||
-      GetWindow(window, GW_OWNER) != nullptr) {
-    return TRUE;
-  }
-  search->found = window;
-  return FALSE;
-}
-
 HWND visibleTopLevelWindowOf(DWORD processId) {
-  WindowSearch search{processId, nullptr};
-  EnumWindows(&matchVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return e2e::findVisibleTopLevelWindow([processId](HWND window) {
+    return e2e::processOf(window) == processId && GetWindow(window, GW_OWNER) == nullptr;
+  });
 }
 
 void closeProgram(HANDLE process, HWND window) {

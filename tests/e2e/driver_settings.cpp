@@ -5,15 +5,9 @@
 
 #include <cwchar>
 
-namespace vanterel::e2e {
+#include "tests/e2e/environment_block.h"
 
-std::wstring environmentVariable(const wchar_t* name) {
-  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return L"";
-  std::wstring value(size, L'\0');
-  value.resize(GetEnvironmentVariableW(name, &value[0], size));
-  return value;
-}
+namespace vanterel::e2e {
 
 const DriverSettings& driverSettings() {
   static const DriverSettings settings = [] {

@@ -16,6 +16,4 @@ const DriverSettings& driverSettings();
 // A file in the work folder named after the running test and `suffix`.
 std::wstring currentTestFile(const wchar_t* suffix);
 
-std::wstring environmentVariable(const wchar_t* name);
-
 }  // namespace vanterel::e2e

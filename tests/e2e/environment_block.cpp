@@ -47,4 +47,12 @@ std::wstring environmentBlock(const EnvironmentChanges& changes) {
   return block;
 }
 
+std::wstring environmentVariable(const wchar_t* name) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return L"";
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(name, &value[0], size));
+  return value;
+}
+
 }  // namespace vanterel::e2e

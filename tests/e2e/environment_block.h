@@ -13,4 +13,7 @@ using EnvironmentChanges = std::vector<std::pair<std::wstring, std::wstring>>;
 // with those named in `changes` set to their new values.
 std::wstring environmentBlock(const EnvironmentChanges& changes);
 
+// The value of one of this process's variables; empty when it is not set.
+std::wstring environmentVariable(const wchar_t* name);
+
 }  // namespace vanterel::e2e

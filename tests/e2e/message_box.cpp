@@ -12,19 +12,6 @@ namespace {
 // The static control that holds a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 
-struct BoxSearch {
-  HWND owner;
-  HWND found;
-};
-
-BOOL CALLBACK matchBox(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<BoxSearch*>(lParam);
-  if (!IsWindowVisible(window) || GetWindow(window, GW_OWNER) != search->owner) return TRUE;
-  if (classOf(window) != L"#32770") return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 bool sameIgnoringCase(const std::wstring& a, const std::wstring& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -50,15 +37,16 @@ std::vector<HWND> buttonsOf(HWND box) {
 }  // namespace
 
 std::optional<MessageBoxView> findMessageBox(HWND owner) {
-  BoxSearch search{owner, nullptr};
-  EnumWindows(&matchBox, reinterpret_cast<LPARAM>(&search));
-  if (search.found == nullptr) return std::nullopt;
+  const HWND found = findVisibleTopLevelWindow([owner](HWND window) {
+    return GetWindow(window, GW_OWNER) == owner && classOf(window) == L"#32770";
+  });
+  if (found == nullptr) return std::nullopt;
 
   MessageBoxView box;
-  box.window = search.found;
-  box.title = textOf(search.found);
-  box.text = textOf(GetDlgItem(search.found, kMessageTextId));
-  for (HWND button : buttonsOf(search.found)) box.buttons.push_back(textOf(button));
+  box.window = found;
+  box.title = textOf(found);
+  box.text = textOf(GetDlgItem(found, kMessageTextId));
+  for (HWND button : buttonsOf(found)) box.buttons.push_back(textOf(button));
   return box;
 }
 

@@ -64,7 +64,10 @@ void PressTest::expectStartAndStopWith(const std::u16string& name, const std::u1
             (Arguments{u"wlan", u"set", u"hostednetwork", u"keyType=persistent"}));
   ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*started));
   expectRunning();
+  ASSERT_NO_FATAL_FAILURE(expectStopToIdle());
+}
 
+void PressTest::expectStopToIdle() {
   const auto stopped = press();
   ASSERT_TRUE(stopped.has_value()) << "no message box after pressing the button";
   EXPECT_EQ(stopped->text, L"wifi已关闭");

@@ -35,6 +35,10 @@ class PressTest : public VanterelTest {
   // success box repeats them; then stops again, back to idle.
   void expectStartAndStopWith(const std::u16string& name, const std::u16string& key);
 
+  // Presses in the running state: one stop command, the "wifi已关闭" box,
+  // then idle.
+  void expectStopToIdle();
+
   void expectIdle() const;
   void expectRunning() const;
 

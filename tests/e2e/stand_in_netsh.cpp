@@ -9,6 +9,7 @@
 
 #include "app/win32_handle.h"
 #include "app/win32_text.h"
+#include "tests/e2e/environment_block.h"
 #include "tests/e2e/netsh_log_format.h"
 #include "tests/e2e/netsh_rules_format.h"
 
@@ -23,15 +24,6 @@ using vanterel::e2e::NetshRule;
 constexpr UINT kUnreadableRules = 9901;
 
 std::u16string toText(const wchar_t* text) { return vanterel::fromWide(text, wcslen(text)); }
-
-std::wstring variable(const wchar_t* name) {
-  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return L"";
-  std::wstring value(size, L'\0');
-  const DWORD length = GetEnvironmentVariableW(name, &value[0], size);
-  value.resize(length);
-  return value;
-}
 
 enum class FileRead { Read, Missing, Failed };
 
@@ -95,13 +87,13 @@ NetshInvocation thisInvocation() {
 
 int wmain(int, wchar_t**) {
   const NetshInvocation invocation = thisInvocation();
-  const std::wstring logPath = variable(L"VANTEREL_NETSH_LOG");
+  const std::wstring logPath = vanterel::e2e::environmentVariable(L"VANTEREL_NETSH_LOG");
   // Recorded before anything else, so a run that is ended early still shows.
   if (!logPath.empty()) appendToFile(logPath, vanterel::e2e::formatInvocation(invocation));
 
   // No rules file means no rules; a broken one must not pass for success.
   std::vector<NetshRule> rules;
-  const std::wstring rulesPath = variable(L"VANTEREL_NETSH_RULES");
+  const std::wstring rulesPath = vanterel::e2e::environmentVariable(L"VANTEREL_NETSH_RULES");
   std::string content;
   const FileRead read = rulesPath.empty() ? FileRead::Missing : readFile(rulesPath, content);
   if (read != FileRead::Missing) {

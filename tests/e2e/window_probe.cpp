@@ -7,17 +7,14 @@ namespace {
 
 constexpr UINT kAnswerTimeoutMs = 5000;
 
-struct MainWindowSearch {
-  DWORD processId;
+struct WindowSearch {
+  const std::function<bool(HWND)>& matches;
   HWND found;
 };
 
-BOOL CALLBACK matchMainWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<MainWindowSearch*>(lParam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  if (classOf(window) != kMainWindowClass) return TRUE;
+BOOL CALLBACK matchWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<WindowSearch*>(lParam);
+  if (!IsWindowVisible(window) || !search->matches(window)) return TRUE;
   search->found = window;
   return FALSE;
 }
@@ -33,10 +30,22 @@ std::optional<LRESULT> ask(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   return static_cast<LRESULT>(result);
 }
 
-HWND findMainWindow(DWORD processId) {
-  MainWindowSearch search{processId, nullptr};
-  EnumWindows(&matchMainWindow, reinterpret_cast<LPARAM>(&search));
+HWND findVisibleTopLevelWindow(const std::function<bool(HWND)>& matches) {
+  WindowSearch search{matches, nullptr};
+  EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+DWORD processOf(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process;
+}
+
+HWND findMainWindow(DWORD processId) {
+  return findVisibleTopLevelWindow([processId](HWND window) {
+    return processOf(window) == processId && classOf(window) == kMainWindowClass;
+  });
 }
 
 HWND controlOf(HWND mainWindow, ControlId id) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,10 @@ constexpr wchar_t kMainWindowClass[] = L"VanterelForm1";
 // seconds; nothing when it was not answered.
 std::optional<LRESULT> ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+// The first visible top-level window for which `matches` holds, or null.
+HWND findVisibleTopLevelWindow(const std::function<bool(HWND)>& matches);
+// The process that made `window`.
+DWORD processOf(HWND window);
 // The process's visible main window, or null.
 HWND findMainWindow(DWORD processId);
 HWND controlOf(HWND mainWindow, ControlId id);
