@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/main_window.h"
+#include "system/system.h"
 
 namespace vanterel {
 
@@ -16,7 +17,7 @@ struct FontDescription {
   int weight;
 };
 
-using ClickHandler = void (*)(MainWindow&);
+using ClickHandler = void (*)(MainWindow&, System&);
 
 // One control of the stored window description; positions in twips,
 // relative to the client area.

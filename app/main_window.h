@@ -1,9 +1,6 @@
 #pragma once
 
-#include <chrono>
 #include <string>
-
-#include "app/command_run.h"
 
 namespace vanterel {
 
@@ -27,8 +24,8 @@ constexpr int kFalse = 0;
 // Message box buttons code: a single OK button and no icon.
 constexpr int kOkOnly = 0;
 
-// Everything the event handlers may do with Form1 and the system. The
-// Win32 layer implements it; tests use an in-memory one.
+// Everything the event handlers may do with Form1: its controls and its
+// message box. The Win32 layer implements it; tests use an in-memory one.
 class MainWindow {
  public:
   virtual ~MainWindow() = default;
@@ -43,11 +40,6 @@ class MainWindow {
 
   // Modal, owned by the window; returns the code of the button pressed.
   virtual int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) = 0;
-
-  // Runs a command line to its end, capturing what it prints. The window
-  // keeps painting meanwhile but takes no input.
-  virtual CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
-                                std::chrono::milliseconds timeout) = 0;
 };
 
 }  // namespace vanterel

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "system/system.h"
 
 namespace vanterel {
 
 // Shows the password in clear or masks it again; Label5's caption names
-// what the next click will do.
-void Label5_Click(MainWindow& form);
+// what the next click will do. It asks nothing of the system.
+void Label5_Click(MainWindow& form, System&);
 
 }  // namespace vanterel

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/resource_ids.h"
-#include "app/win32_command_runner.h"
 #include "app/win32_text.h"
 
 namespace vanterel {
@@ -58,7 +57,11 @@ int systemDpi() {
 
 }  // namespace
 
-Win32Form::Win32Form(const FormDescription& description) : description_(description) {}
+Win32Form::Win32Form(const FormDescription& description)
+    : description_(description),
+      system_([this](HANDLE handle, DWORD milliseconds) {
+        return waitWhileBusy(handle, milliseconds);
+      }) {}
 
 Win32Form::~Win32Form() {
   if (window_ != nullptr) DestroyWindow(window_);
@@ -216,7 +219,7 @@ void Win32Form::onCommand(int id, int notification) {
   if (control.click == nullptr || notification != clicked || inHandler_) return;
   inHandler_ = true;
   try {
-    control.click(*this);
+    control.click(*this, system_);
   } catch (const std::exception&) {
     MessageBoxW(window_, L"操作未能完成：内存不足。", L"错误", MB_OK);
   }
@@ -264,16 +267,13 @@ int Win32Form::msgBox(const std::u16string& prompt, int buttons, const std::u16s
                      static_cast<UINT>(buttons));
 }
 
-CommandRun Win32Form::runCommand(const std::u16string& commandLine, WindowStyle style,
-                                 std::chrono::milliseconds timeout) {
+bool Win32Form::waitWhileBusy(HANDLE handle, DWORD milliseconds) {
   busy_ = true;
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  CommandRun run = runCommandLine(
-      commandLine, style, timeout,
-      [this](HANDLE handle, DWORD milliseconds) { return waitPumpingPaint(handle, milliseconds); });
+  const bool signalled = waitPumpingPaint(handle, milliseconds);
   busy_ = false;
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-  return run;
+  return signalled;
 }
 
 bool Win32Form::waitPumpingPaint(HANDLE handle, DWORD milliseconds) {

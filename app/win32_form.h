@@ -8,12 +8,13 @@
 
 #include "app/form1.h"
 #include "app/main_window.h"
+#include "system/win32_system.h"
 
 namespace vanterel {
 
 // Builds a window from its stored description, runs its message loop and
-// gives the click handlers the window's properties and the system's
-// message box and command launcher.
+// gives the click handlers the window's properties and message box, and
+// the system.
 class Win32Form final : public MainWindow {
  public:
   explicit Win32Form(const FormDescription& description);
@@ -33,8 +34,6 @@ class Win32Form final : public MainWindow {
   std::u16string caption(Control control) const override;
   void setCaption(Control control, const std::u16string& value) override;
   int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) override;
-  CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
-                        std::chrono::milliseconds timeout) override;
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -42,6 +41,8 @@ class Win32Form final : public MainWindow {
   bool create(HINSTANCE instance);
   bool createControls(HINSTANCE instance);
   void onCommand(int id, int notification);
+  // Waits for the system with the wait cursor up, painting but taking no input.
+  bool waitWhileBusy(HANDLE handle, DWORD milliseconds);
   bool waitPumpingPaint(HANDLE handle, DWORD milliseconds);
   HWND hwndOf(Control control) const;
 
@@ -55,6 +56,7 @@ class Win32Form final : public MainWindow {
   HWND focusBeforeDeactivation_ = nullptr;
   bool inHandler_ = false;
   bool busy_ = false;
+  Win32System system_;
 };
 
 }  // namespace vanterel

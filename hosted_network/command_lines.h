@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_run.h"
+#include "system/command_run.h"
 
 namespace vanterel {
 

@@ -17,9 +17,9 @@ bool bothEnabledAre(const MainWindow& form, int value) {
 
 // Runs the steps in order, each to its end; stops at the first failure and
 // tells the user about it. True when every step succeeded.
-bool runAll(MainWindow& form, const std::vector<Step>& steps) {
+bool runAll(MainWindow& form, System& system, const std::vector<Step>& steps) {
   for (const Step& step : steps) {
-    const CommandRun run = form.runCommand(step.commandLine, step.style, kStepTimeout);
+    const CommandRun run = system.runCommand(step.commandLine, step.style, kStepTimeout);
     if (!succeeded(run)) {
       form.msgBox(describeFailure(step, run), kOkOnly, u"错误");
       return false;
@@ -30,7 +30,7 @@ bool runAll(MainWindow& form, const std::vector<Step>& steps) {
 
 }  // namespace
 
-void Command1_Click(MainWindow& form) {
+void Command1_Click(MainWindow& form, System& system) {
   bool lengthOk = true;
   bool startAllowed = true;
   std::u16string networkName;
@@ -47,7 +47,7 @@ void Command1_Click(MainWindow& form) {
 
   if (lengthOk && bothEnabledAre(form, kFalse)) {
     // A failed stop leaves the window running: the network may still be up.
-    if (runAll(form, {stopStep()})) {
+    if (runAll(form, system, {stopStep()})) {
       form.msgBox(u"wifi已关闭", kOkOnly, u"成功");
       form.setCaption(Control::Command1, u"一键开启");
       form.setEnabled(Control::Text1, kTrue);
@@ -74,7 +74,7 @@ void Command1_Click(MainWindow& form) {
       form.msgBox(refusal, kOkOnly, u"错误");
       return;
     }
-    if (!runAll(form, startSteps(networkName, networkKey))) return;
+    if (!runAll(form, system, startSteps(networkName, networkKey))) return;
     form.msgBox(u"无线局域网开启成功 ssid= " + networkName + u"  密码=" + networkKey, kOkOnly,
                 u"成功");
     form.setCaption(Control::Command1, u"关闭无线");

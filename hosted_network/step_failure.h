@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/command_run.h"
+#include "system/command_run.h"
 #include "hosted_network/command_lines.h"
 
 namespace vanterel {

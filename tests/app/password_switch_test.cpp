@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fake_main_window.h"
+#include "tests/fake_system.h"
 
 namespace vanterel {
 namespace {
@@ -18,36 +19,39 @@ SwitchState stateOf(const FakeMainWindow& form) {
 
 TEST(PasswordSwitch, AlternatesBetweenClearAndMaskedFromTheMaskedStart) {
   FakeMainWindow form;
+  FakeSystem system;
   form.type(Control::Text2, u"a secret of 16 +");
   ASSERT_EQ(form.passwordChar(Control::Text2), u"*");
 
   const SwitchState expected[] = {{u"", u"隐藏密码"}, {u"*", u"显示密码"}, {u"", u"隐藏密码"}};
   for (const SwitchState& want : expected) {
-    Label5_Click(form);
+    Label5_Click(form, system);
     EXPECT_EQ(stateOf(form).passwordChar, want.passwordChar);
     EXPECT_EQ(stateOf(form).label, want.label);
     EXPECT_EQ(form.text(Control::Text2), u"a secret of 16 +");
   }
   EXPECT_TRUE(form.boxes.empty());
-  EXPECT_TRUE(form.launches.empty());
+  EXPECT_TRUE(system.launches.empty());
 }
 
 TEST(PasswordSwitch, WorksOnAnEmptyAndOnADisabledBox) {
   FakeMainWindow form;
-  Label5_Click(form);
+  FakeSystem system;
+  Label5_Click(form, system);
   EXPECT_EQ(form.passwordChar(Control::Text2), u"");
   EXPECT_EQ(form.text(Control::Text2), u"");
 
   form.setEnabled(Control::Text2, kFalse);
-  Label5_Click(form);
+  Label5_Click(form, system);
   EXPECT_EQ(form.passwordChar(Control::Text2), u"*");
   EXPECT_EQ(form.caption(Control::Label5), u"显示密码");
 }
 
 TEST(PasswordSwitch, AnyMaskingCharacterCountsAsMasked) {
   FakeMainWindow form;
+  FakeSystem system;
   form.setPasswordChar(Control::Text2, u"●");
-  Label5_Click(form);
+  Label5_Click(form, system);
   EXPECT_EQ(form.passwordChar(Control::Text2), u"");
   EXPECT_EQ(form.caption(Control::Label5), u"隐藏密码");
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/fake_main_window.h"
+#include "tests/fake_system.h"
 #include "tests/hosted_network/cmd_line_models.h"
 
 namespace vanterel {
@@ -68,9 +69,9 @@ std::optional<Arguments> netshArguments(const std::u16string& commandLine) {
   return agreed;
 }
 
-std::vector<std::u16string> commandLinesOf(const FakeMainWindow& form) {
+std::vector<std::u16string> commandLinesOf(const FakeSystem& system) {
   std::vector<std::u16string> lines;
-  for (const auto& launch : form.launches) lines.push_back(launch.commandLine);
+  for (const auto& launch : system.launches) lines.push_back(launch.commandLine);
   return lines;
 }
 
@@ -139,20 +140,21 @@ const CommandRun::Outcome kFailures[] = {
     CommandRun::Outcome::Exited, CommandRun::Outcome::CouldNotStart, CommandRun::Outcome::TimedOut};
 
 // Types both fields, clicks, and forgets what that click showed and launched.
-void startRunning(FakeMainWindow& form, const std::u16string& name, const std::u16string& key) {
+void startRunning(FakeMainWindow& form, FakeSystem& system, const std::u16string& name, const std::u16string& key) {
   form.type(Control::Text1, name);
   form.type(Control::Text2, key);
-  Command1_Click(form);
+  Command1_Click(form, system);
   ASSERT_TRUE(isRunning(form));
   form.boxes.clear();
-  form.launches.clear();
+  system.launches.clear();
 }
 
 TEST(Command1Click, StartRunsTheFiveCommandsInOrderHiddenWithinThirtySeconds) {
   FakeMainWindow form;
+  FakeSystem system;
   form.type(Control::Text1, kName);
   form.type(Control::Text2, kKey);
-  Command1_Click(form);
+  Command1_Click(form, system);
 
   const std::vector<std::u16string> expected = {
       u"cmd /c netsh wlan set hostednetwork mode=allow",
@@ -161,8 +163,8 @@ TEST(Command1Click, StartRunsTheFiveCommandsInOrderHiddenWithinThirtySeconds) {
       u"cmd /c netsh wlan set hostednetwork keyType=persistent",
       u"cmd /c netsh wlan start hostednetwork",
   };
-  EXPECT_EQ(commandLinesOf(form), expected);
-  for (const auto& launch : form.launches) {
+  EXPECT_EQ(commandLinesOf(system), expected);
+  for (const auto& launch : system.launches) {
     EXPECT_EQ(launch.style, WindowStyle::Hidden);
     EXPECT_EQ(launch.timeout, std::chrono::seconds(30));
   }
@@ -177,14 +179,15 @@ TEST(Command1Click, StartRunsTheFiveCommandsInOrderHiddenWithinThirtySeconds) {
 
 TEST(Command1Click, ClickWhileRunningStopsAndStartsNothing) {
   FakeMainWindow form;
-  startRunning(form, kName, kKey);
+  FakeSystem system;
+  startRunning(form, system, kName, kKey);
 
-  Command1_Click(form);
+  Command1_Click(form, system);
 
-  ASSERT_EQ(form.launches.size(), 1u);
-  EXPECT_EQ(form.launches[0].commandLine, u"cmd /c netsh wlan stop hostednetwork");
-  EXPECT_EQ(form.launches[0].style, WindowStyle::MinimizedWithFocus);
-  EXPECT_EQ(form.launches[0].timeout, std::chrono::seconds(30));
+  ASSERT_EQ(system.launches.size(), 1u);
+  EXPECT_EQ(system.launches[0].commandLine, u"cmd /c netsh wlan stop hostednetwork");
+  EXPECT_EQ(system.launches[0].style, WindowStyle::MinimizedWithFocus);
+  EXPECT_EQ(system.launches[0].timeout, std::chrono::seconds(30));
   EXPECT_TRUE(showedExactly(form, {exactBox(u"成功", kStopped)}));
   EXPECT_TRUE(isIdle(form));
   EXPECT_EQ(form.text(Control::Text1), kName);
@@ -192,9 +195,9 @@ TEST(Command1Click, ClickWhileRunningStopsAndStartsNothing) {
 
   // Idle again: the next click starts anew.
   form.boxes.clear();
-  form.launches.clear();
-  Command1_Click(form);
-  EXPECT_EQ(form.launches.size(), 5u);
+  system.launches.clear();
+  Command1_Click(form, system);
+  EXPECT_EQ(system.launches.size(), 5u);
   EXPECT_TRUE(isRunning(form));
 }
 
@@ -227,11 +230,12 @@ TEST(Command1Click, RefusedFieldsShowOneErrorBoxAndLaunchNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.name) + " " + testing::PrintToString(c.key));
     FakeMainWindow form;
+    FakeSystem system;
     form.type(Control::Text1, c.name);
     form.type(Control::Text2, c.key);
-    Command1_Click(form);
+    Command1_Click(form, system);
     EXPECT_TRUE(showedExactly(form, {exactBox(u"错误", c.message)}));
-    EXPECT_TRUE(form.launches.empty());
+    EXPECT_TRUE(system.launches.empty());
     EXPECT_TRUE(isIdle(form));
     EXPECT_EQ(form.text(Control::Text1), c.name);
     EXPECT_EQ(form.text(Control::Text2), c.key);
@@ -257,13 +261,14 @@ TEST(Command1Click, AcceptsEveryNameAndAnyKeyOfSixteenUnitsOrMore) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.name) + " " + testing::PrintToString(c.key));
     FakeMainWindow form;
+    FakeSystem system;
     form.type(Control::Text1, c.name);
     form.type(Control::Text2, c.key);
-    Command1_Click(form);
+    Command1_Click(form, system);
 
-    ASSERT_EQ(form.launches.size(), 5u);
+    ASSERT_EQ(system.launches.size(), 5u);
     for (std::size_t step = 0; step < 5; ++step) {
-      EXPECT_EQ(netshArguments(form.launches[step].commandLine),
+      EXPECT_EQ(netshArguments(system.launches[step].commandLine),
                 startArguments(step, c.name, c.key));
     }
     EXPECT_TRUE(showedExactly(form, {exactBox(u"成功", startedMessage(c.name, c.key))}));
@@ -277,15 +282,16 @@ TEST(Command1Click, AFailedStartStepEndsTheClickAndTheWindowStaysIdle) {
       SCOPED_TRACE(testing::Message()
                    << "step " << failing << " outcome " << static_cast<int>(outcome));
       FakeMainWindow form;
-      form.commandOutcome = [&form, failing, outcome](const std::u16string&) {
-        return form.launches.size() == failing + 1 ? endedAs(outcome, u"netsh 的输出")
+      FakeSystem system;
+      system.commandOutcome = [&system, failing, outcome](const std::u16string&) {
+        return system.launches.size() == failing + 1 ? endedAs(outcome, u"netsh 的输出")
                                                    : exitedWith(0);
       };
       form.type(Control::Text1, kName);
       form.type(Control::Text2, kKey);
-      Command1_Click(form);
+      Command1_Click(form, system);
 
-      EXPECT_EQ(form.launches.size(), failing + 1);
+      EXPECT_EQ(system.launches.size(), failing + 1);
       EXPECT_TRUE(showedExactly(form, {errorNaming(kStartStepNames[failing], u"netsh 的输出")}));
       EXPECT_TRUE(isIdle(form));
     }
@@ -296,23 +302,24 @@ TEST(Command1Click, AFailedStopLeavesTheWindowRunning) {
   for (CommandRun::Outcome outcome : kFailures) {
     SCOPED_TRACE(static_cast<int>(outcome));
     FakeMainWindow form;
-    startRunning(form, kName, kKey);
-    form.commandOutcome = [outcome](const std::u16string&) {
+    FakeSystem system;
+    startRunning(form, system, kName, kKey);
+    system.commandOutcome = [outcome](const std::u16string&) {
       return endedAs(outcome, u"请求的操作需要提升。");
     };
-    Command1_Click(form);
+    Command1_Click(form, system);
 
-    EXPECT_EQ(commandLinesOf(form),
+    EXPECT_EQ(commandLinesOf(system),
               std::vector<std::u16string>{u"cmd /c netsh wlan stop hostednetwork"});
     EXPECT_TRUE(showedExactly(form, {errorNaming(kStopStepName, u"请求的操作需要提升。")}));
     EXPECT_TRUE(isRunning(form));
 
     // A later click tries the stop again.
-    form.commandOutcome = nullptr;
+    system.commandOutcome = nullptr;
     form.boxes.clear();
-    form.launches.clear();
-    Command1_Click(form);
-    EXPECT_EQ(form.launches.size(), 1u);
+    system.launches.clear();
+    Command1_Click(form, system);
+    EXPECT_EQ(system.launches.size(), 1u);
     EXPECT_TRUE(showedExactly(form, {exactBox(u"成功", kStopped)}));
     EXPECT_TRUE(isIdle(form));
   }
@@ -403,10 +410,11 @@ TEST(Command1Click, RandomSessionsFollowTheReferenceWindow) {
 
   Picker pick(7031);
   FakeMainWindow form;
+  FakeSystem system;
   ReferenceWindow reference;
   std::vector<CommandRun> plan;
-  form.commandOutcome = [&form, &plan](const std::u16string&) {
-    return plan.at(form.launches.size() - 1);
+  system.commandOutcome = [&system, &plan](const std::u16string&) {
+    return plan.at(system.launches.size() - 1);
   };
   int starts = 0, stops = 0, failedStarts = 0, failedStops = 0, refusals = 0;
 
@@ -433,17 +441,17 @@ TEST(Command1Click, RandomSessionsFollowTheReferenceWindow) {
     const bool wasRunning = reference.running;
     const ReferenceWindow::Click expected = reference.click(plan);
     form.boxes.clear();
-    form.launches.clear();
-    Command1_Click(form);
+    system.launches.clear();
+    Command1_Click(form, system);
 
     SCOPED_TRACE(testing::Message() << "action " << action);
     ASSERT_TRUE(showedExactly(form, expected.boxes));
-    ASSERT_EQ(form.launches.size(), expected.launches.size());
+    ASSERT_EQ(system.launches.size(), expected.launches.size());
     for (std::size_t i = 0; i < expected.launches.size(); ++i) {
-      EXPECT_EQ(netshArguments(form.launches[i].commandLine), expected.launches[i]);
-      EXPECT_EQ(form.launches[i].style,
+      EXPECT_EQ(netshArguments(system.launches[i].commandLine), expected.launches[i]);
+      EXPECT_EQ(system.launches[i].style,
                 wasRunning ? WindowStyle::MinimizedWithFocus : WindowStyle::Hidden);
-      EXPECT_EQ(form.launches[i].timeout, std::chrono::seconds(30));
+      EXPECT_EQ(system.launches[i].timeout, std::chrono::seconds(30));
     }
     ASSERT_TRUE(isInState(form, reference.running));
     EXPECT_EQ(form.text(Control::Text1), reference.name);

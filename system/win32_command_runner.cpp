@@ -1,4 +1,4 @@
-#include "app/win32_command_runner.h"
+#include "system/win32_command_runner.h"
 
 #include <string>
 #include <vector>

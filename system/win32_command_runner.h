@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/command_run.h"
+#include "system/command_run.h"
 
 namespace vanterel {
 

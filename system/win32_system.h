@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include "system/system.h"
+#include "system/win32_command_runner.h"
+
+namespace vanterel {
+
+// The system as Windows offers it. Every wait goes through the window's
+// own, so the window paints while the computer works.
+class Win32System final : public System {
+ public:
+  explicit Win32System(HandleWait wait);
+
+  CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
+                        std::chrono::milliseconds timeout) override;
+
+ private:
+  HandleWait wait_;
+};
+
+}  // namespace vanterel

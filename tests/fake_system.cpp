@@ -1,0 +1,19 @@
+#include "tests/fake_system.h"
+
+namespace vanterel {
+
+CommandRun FakeSystem::runCommand(const std::u16string& commandLine, WindowStyle style,
+                                  std::chrono::milliseconds timeout) {
+  launches.push_back({commandLine, style, timeout});
+  return commandOutcome ? commandOutcome(commandLine) : exitedWith(0);
+}
+
+CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output) {
+  CommandRun run;
+  run.outcome = CommandRun::Outcome::Exited;
+  run.exitCode = exitCode;
+  run.output = output;
+  return run;
+}
+
+}  // namespace vanterel
