@@ -26,18 +26,23 @@ Step stopStep() {
 }
 
 std::vector<Step> startSteps(const std::u16string& networkName, const std::u16string& networkKey) {
+  // The key is made persistent in its own command: keyUsage belongs to
+  // `set hostednetwork`, keyType does not.
   return {
       {u"允许承载网络", u"cmd /c netsh wlan set hostednetwork mode=allow", WindowStyle::Hidden},
       {u"设置无线名称",
        u"cmd /c netsh wlan set hostednetwork ssid=" + encodeForCmdArgument(networkName),
        WindowStyle::Hidden},
       {u"设置无线密码",
-       u"cmd /c netsh wlan set hostednetwork key=" + encodeForCmdArgument(networkKey),
+       u"cmd /c netsh wlan set hostednetwork key=" + encodeForCmdArgument(networkKey) +
+           u" keyUsage=persistent",
        WindowStyle::Hidden},
-      {u"保存密码设置", u"cmd /c netsh wlan set hostednetwork keyType=persistent",
-       WindowStyle::Hidden},
-      {u"启动承载网络", u"cmd /c netsh wlan start hostednetwork", WindowStyle::Hidden},
+      {kStartHostedNetwork, u"cmd /c netsh wlan start hostednetwork", WindowStyle::Hidden},
   };
+}
+
+Step showDriversStep() {
+  return {u"查看无线网卡驱动", u"cmd /c netsh wlan show drivers", WindowStyle::Hidden};
 }
 
 std::u16string refusalOf(const std::u16string& networkName, const std::u16string& networkKey) {

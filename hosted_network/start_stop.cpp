@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "hosted_network/command_lines.h"
+#include "hosted_network/driver_report.h"
 #include "hosted_network/step_failure.h"
 
 namespace vanterel {
@@ -15,15 +16,30 @@ bool bothEnabledAre(const MainWindow& form, int value) {
   return form.enabled(Control::Text1) == value && form.enabled(Control::Text2) == value;
 }
 
+CommandRun run(System& system, const Step& step) {
+  return system.runCommand(step.commandLine, step.style, kStepTimeout);
+}
+
+// Asks the drivers whether the adapter can host, to explain a failed start.
+HostedNetworkSupport hostedNetworkSupport(System& system) {
+  const CommandRun drivers = run(system, showDriversStep());
+  return succeeded(drivers) ? readShowDrivers(drivers.output) : HostedNetworkSupport::Unknown;
+}
+
 // Runs the steps in order, each to its end; stops at the first failure and
-// tells the user about it. True when every step succeeded.
+// tells the user about it, with what to do when the drivers tell why the
+// network could not start. True when every step succeeded.
 bool runAll(MainWindow& form, System& system, const std::vector<Step>& steps) {
   for (const Step& step : steps) {
-    const CommandRun run = system.runCommand(step.commandLine, step.style, kStepTimeout);
-    if (!succeeded(run)) {
-      form.msgBox(describeFailure(step, run), kOkOnly, u"错误");
-      return false;
+    const CommandRun outcome = run(system, step);
+    if (succeeded(outcome)) continue;
+    std::u16string message = describeFailure(step, outcome);
+    if (step.name == kStartHostedNetwork) {
+      const std::u16string advice = adviceFor(hostedNetworkSupport(system));
+      if (!advice.empty()) message += u"\r\n\r\n" + advice;
     }
+    form.msgBox(message, kOkOnly, u"错误");
+    return false;
   }
   return true;
 }

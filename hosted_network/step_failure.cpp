@@ -28,6 +28,16 @@ std::u16string trimmed(const std::u16string& text) {
   return kept;
 }
 
+bool contains(const std::u16string& text, const std::u16string& part) {
+  return text.find(part) != std::u16string::npos;
+}
+
+// netsh says so in the system's language; English systems say either word.
+bool asksForAdministrator(const std::u16string& output) {
+  return contains(output, u"管理员") || contains(output, u"administrator") ||
+         contains(output, u"elevation");
+}
+
 }  // namespace
 
 bool succeeded(const CommandRun& run) {
@@ -50,6 +60,9 @@ std::u16string describeFailure(const Step& step, const CommandRun& run) {
       break;
   }
   if (!output.empty()) message += u"\r\n\r\n" + output;
+  if (asksForAdministrator(run.output)) {
+    message += u"\r\n\r\n请右键单击本程序，选择“以管理员身份运行”。";
+  }
   return message;
 }
 
