@@ -27,7 +27,8 @@ const std::u16string kName = u"VanterelNet";
 const std::u16string kKey = u"0123456789abcdef";
 
 const char16_t* const kStartStepNames[] = {u"允许承载网络", u"设置无线名称", u"设置无线密码",
-                                           u"保存密码设置", u"启动承载网络"};
+                                           u"启动承载网络"};
+constexpr std::size_t kStartSteps = 4;
 const std::u16string kStopStepName = u"关闭承载网络";
 
 std::u16string startedMessage(const std::u16string& name, const std::u16string& key) {
@@ -41,15 +42,15 @@ Arguments startArguments(std::size_t step, const std::u16string& name, const std
     case 1:
       return {u"netsh", u"wlan", u"set", u"hostednetwork", u"ssid=" + name};
     case 2:
-      return {u"netsh", u"wlan", u"set", u"hostednetwork", u"key=" + key};
-    case 3:
-      return {u"netsh", u"wlan", u"set", u"hostednetwork", u"keyType=persistent"};
+      return {u"netsh", u"wlan", u"set", u"hostednetwork", u"key=" + key, u"keyUsage=persistent"};
     default:
       return {u"netsh", u"wlan", u"start", u"hostednetwork"};
   }
 }
 
 const Arguments kStopArguments = {u"netsh", u"wlan", u"stop", u"hostednetwork"};
+const Arguments kShowDriversArguments = {u"netsh", u"wlan", u"show", u"drivers"};
+const std::u16string kShowDrivers = u"cmd /c netsh wlan show drivers";
 
 // The arguments netsh receives from a launched line, when cmd runs nothing
 // else, expands nothing, and every runtime and both orders of cmd's passes
@@ -149,7 +150,7 @@ void startRunning(FakeMainWindow& form, FakeSystem& system, const std::u16string
   system.launches.clear();
 }
 
-TEST(Command1Click, StartRunsTheFiveCommandsInOrderHiddenWithinThirtySeconds) {
+TEST(Command1Click, StartRunsTheFourCommandsInOrderHiddenWithinThirtySeconds) {
   FakeMainWindow form;
   FakeSystem system;
   form.type(Control::Text1, kName);
@@ -159,8 +160,7 @@ TEST(Command1Click, StartRunsTheFiveCommandsInOrderHiddenWithinThirtySeconds) {
   const std::vector<std::u16string> expected = {
       u"cmd /c netsh wlan set hostednetwork mode=allow",
       u"cmd /c netsh wlan set hostednetwork ssid=VanterelNet",
-      u"cmd /c netsh wlan set hostednetwork key=0123456789abcdef",
-      u"cmd /c netsh wlan set hostednetwork keyType=persistent",
+      u"cmd /c netsh wlan set hostednetwork key=0123456789abcdef keyUsage=persistent",
       u"cmd /c netsh wlan start hostednetwork",
   };
   EXPECT_EQ(commandLinesOf(system), expected);
@@ -197,7 +197,7 @@ TEST(Command1Click, ClickWhileRunningStopsAndStartsNothing) {
   form.boxes.clear();
   system.launches.clear();
   Command1_Click(form, system);
-  EXPECT_EQ(system.launches.size(), 5u);
+  EXPECT_EQ(system.launches.size(), kStartSteps);
   EXPECT_TRUE(isRunning(form));
 }
 
@@ -266,8 +266,8 @@ TEST(Command1Click, AcceptsEveryNameAndAnyKeyOfSixteenUnitsOrMore) {
     form.type(Control::Text2, c.key);
     Command1_Click(form, system);
 
-    ASSERT_EQ(system.launches.size(), 5u);
-    for (std::size_t step = 0; step < 5; ++step) {
+    ASSERT_EQ(system.launches.size(), kStartSteps);
+    for (std::size_t step = 0; step < kStartSteps; ++step) {
       EXPECT_EQ(netshArguments(system.launches[step].commandLine),
                 startArguments(step, c.name, c.key));
     }
@@ -277,7 +277,7 @@ TEST(Command1Click, AcceptsEveryNameAndAnyKeyOfSixteenUnitsOrMore) {
 }
 
 TEST(Command1Click, AFailedStartStepEndsTheClickAndTheWindowStaysIdle) {
-  for (std::size_t failing = 0; failing < 5; ++failing) {
+  for (std::size_t failing = 0; failing < kStartSteps; ++failing) {
     for (CommandRun::Outcome outcome : kFailures) {
       SCOPED_TRACE(testing::Message()
                    << "step " << failing << " outcome " << static_cast<int>(outcome));
@@ -291,11 +291,99 @@ TEST(Command1Click, AFailedStartStepEndsTheClickAndTheWindowStaysIdle) {
       form.type(Control::Text2, kKey);
       Command1_Click(form, system);
 
-      EXPECT_EQ(system.launches.size(), failing + 1);
+      // Only a failed start asks the drivers why, once.
+      const bool startFailed = failing == kStartSteps - 1;
+      EXPECT_EQ(system.launches.size(), failing + (startFailed ? 2 : 1));
+      if (startFailed) {
+        EXPECT_EQ(system.launches.back().commandLine, kShowDrivers);
+      }
       EXPECT_TRUE(showedExactly(form, {errorNaming(kStartStepNames[failing], u"netsh 的输出")}));
       EXPECT_TRUE(isIdle(form));
     }
   }
+}
+
+// Trimmed from real output: Chinese and English systems, one adapter each.
+const std::u16string kChineseDrivers =
+    u"\r\n接口名称: WLAN\r\n\r\n    驱动程序                  : Intel(R) Wi-Fi 6 AX201 160MHz\r\n"
+    u"    支持的无线电类型          : 802.11b 802.11g 802.11n 802.11a 802.11ac 802.11ax\r\n"
+    u"    支持的承载网络  : 否\r\n    支持无线显示: 是\r\n";
+const std::u16string kEnglishDrivers =
+    u"Interface name: Wi-Fi\r\n\r\n    Driver                    : Qualcomm Atheros AR9485\r\n"
+    u"    Type                      : Native Wi-Fi Driver\r\n"
+    u"    Hosted network supported  : Yes\r\n";
+const std::u16string kNoAdapter = u"无法启动承载网络。";
+const std::u16string kAskForAdmin = u"请右键单击本程序，选择“以管理员身份运行”。";
+
+TEST(Command1Click, AFailedStartSaysWhatTheDriversTell) {
+  const std::u16string unsupported = u"这块无线网卡的驱动不支持承载网络，无法用这种方式开启热点。";
+  const std::u16string supported =
+      u"无线网卡支持承载网络，但现在无法启动。请确认无线已打开（飞行模式已关闭）后再试。";
+  const std::u16string noInterface =
+      u"这台电脑没有可用的无线网卡，或者无线网卡已被禁用。请启用无线网卡后再试。";
+  std::u16string both = kEnglishDrivers;
+  both.replace(both.find(u"Yes"), 3, u"No");
+  both += kChineseDrivers;
+  both.replace(both.find(u"否"), 1, u"是");
+  const struct {
+    CommandRun drivers;
+    std::u16string advice;
+  } cases[] = {
+      {exitedWith(0, kChineseDrivers), unsupported},
+      {exitedWith(0, kEnglishDrivers), supported},
+      {exitedWith(0, both), supported},  // one adapter that can host is enough
+      {exitedWith(0, u"\r\n系统上没有无线接口。\r\n"), noInterface},
+      {exitedWith(0, u"There is no wireless interface on the system.\r\n"), noInterface},
+      {exitedWith(0, u"    支持的承载网络  : 也许\r\n"), u""},
+      {exitedWith(0, u""), u""},
+      {exitedWith(1, kChineseDrivers), u""},  // show drivers itself failed
+      {endedAs(CommandRun::Outcome::TimedOut, kChineseDrivers), u""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.drivers.output));
+    FakeMainWindow form;
+    FakeSystem system;
+    system.commandOutcome = [&c](const std::u16string& line) {
+      if (line == kShowDrivers) return c.drivers;
+      return line == u"cmd /c netsh wlan start hostednetwork" ? exitedWith(1, kNoAdapter)
+                                                              : exitedWith(0);
+    };
+    form.type(Control::Text1, kName);
+    form.type(Control::Text2, kKey);
+    Command1_Click(form, system);
+
+    const std::u16string failure = u"“启动承载网络”失败：netsh 返回错误代码 1。\r\n\r\n" + kNoAdapter;
+    EXPECT_TRUE(showedExactly(
+        form, {exactBox(u"错误", c.advice.empty() ? failure : failure + u"\r\n\r\n" + c.advice)}));
+    EXPECT_TRUE(isIdle(form));
+  }
+}
+
+TEST(Command1Click, NetshAskingForAdministratorRightsSaysHowToGiveThem) {
+  const std::u16string outputs[] = {u"请求的操作需要提升(作为管理员运行)。",
+                                    u"The requested operation requires elevation (Run as administrator)."};
+  for (const auto& output : outputs) {
+    for (std::size_t failing = 0; failing < kStartSteps; ++failing) {
+      FakeMainWindow form;
+      FakeSystem system;
+      system.commandOutcome = [&](const std::u16string&) {
+        return system.launches.size() == failing + 1 ? exitedWith(1, output) : exitedWith(0);
+      };
+      form.type(Control::Text1, kName);
+      form.type(Control::Text2, kKey);
+      Command1_Click(form, system);
+      ASSERT_EQ(form.boxes.size(), 1u);
+      const std::u16string& prompt = form.boxes[0].prompt;
+      EXPECT_EQ(prompt.substr(prompt.size() - kAskForAdmin.size()), kAskForAdmin);
+    }
+  }
+  FakeMainWindow form;
+  FakeSystem system;
+  system.commandOutcome = [](const std::u16string&) { return exitedWith(1, u"参数错误。"); };
+  form.type(Control::Text1, kName);
+  form.type(Control::Text2, kKey);
+  Command1_Click(form, system);
+  EXPECT_FALSE(contains(form.boxes.at(0).prompt, kAskForAdmin));
 }
 
 TEST(Command1Click, AFailedStopLeavesTheWindowRunning) {
@@ -378,10 +466,12 @@ struct ReferenceWindow {
       const char16_t* field = hasControlCharacter(name) ? u"无线名称" : u"无线密码";
       expected.boxes.push_back({u"错误", {field, u"控制字符 U+"}, false});
     } else {
-      for (std::size_t step = 0; step < 5; ++step) {
+      for (std::size_t step = 0; step < kStartSteps; ++step) {
         expected.launches.push_back(startArguments(step, name, key));
         const CommandRun& run = plan[step];
         if (run.outcome != CommandRun::Outcome::Exited || run.exitCode != 0) {
+          // The drivers' answer in this session never says why: no advice.
+          if (step == kStartSteps - 1) expected.launches.push_back(kShowDriversArguments);
           expected.boxes.push_back(errorNaming(kStartStepNames[step], run.output));
           return expected;
         }
