@@ -21,9 +21,12 @@ CommandRun run(System& system, const Step& step) {
 }
 
 // Asks the drivers whether the adapter can host, to explain a failed start.
+// Read whatever the exit code: the texts looked for are unmistakable, and
+// netsh may well report an absent adapter as a failure.
 HostedNetworkSupport hostedNetworkSupport(System& system) {
   const CommandRun drivers = run(system, showDriversStep());
-  return succeeded(drivers) ? readShowDrivers(drivers.output) : HostedNetworkSupport::Unknown;
+  return drivers.outcome == CommandRun::Outcome::Exited ? readShowDrivers(drivers.output)
+                                                        : HostedNetworkSupport::Unknown;
 }
 
 // Runs the steps in order, each to its end; stops at the first failure and

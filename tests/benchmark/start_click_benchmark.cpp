@@ -93,7 +93,7 @@ std::string availableOutput(HANDLE pipe) {
   return bytes;
 }
 
-// The figure least_starter.exe prints for the five command lines. Under Wine
+// The figure least_starter.exe prints for the four command lines. Under Wine
 // the commands may print into the same output: the figure, written after
 // they have all ended, is the last line.
 std::optional<double> lastLineFigure(const std::string& output) {
@@ -184,7 +184,7 @@ int benchmarkStartClick(const std::wstring& program, int runs) {
     }
   }
 
-  std::printf("Start click (%s): press to success box, five commands, netsh exiting at once\n",
+  std::printf("Start click (%s): press to success box, four commands, netsh exiting at once\n",
               kArchitecture);
   printRuns(fileName(program).c_str(), ours);
   printRuns("least_starter.exe", least);

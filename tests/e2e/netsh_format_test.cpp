@@ -7,6 +7,7 @@
 
 #include "tests/e2e/field_escape.h"
 #include "tests/e2e/netsh_log_format.h"
+#include "tests/e2e/netsh_model.h"
 #include "tests/e2e/netsh_rules_format.h"
 
 namespace vanterel::e2e {
@@ -136,6 +137,103 @@ TEST(NetshRules, ReadsTheLastLineWithoutABreakAndRejectsBadLines) {
   for (const std::string& file : malformed) {
     EXPECT_FALSE(parseNetshRules(file).has_value()) << file;
   }
+}
+
+}  // namespace
+}  // namespace vanterel::e2e
+
+namespace vanterel::e2e {
+namespace {
+
+// GBK as far as these tests need it: two bytes for each character beyond ASCII.
+std::size_t gbkLength(const std::u16string& text) {
+  std::size_t bytes = 0;
+  for (char16_t c : text) bytes += c < 0x80 ? 1 : 2;
+  return bytes;
+}
+
+std::vector<std::u16string> words(const std::u16string& line) {
+  std::vector<std::u16string> result;
+  std::size_t begin = 0;
+  while (begin <= line.size()) {
+    const auto end = line.find(u' ', begin);
+    result.push_back(line.substr(begin, end == std::u16string::npos ? end : end - begin));
+    if (end == std::u16string::npos) break;
+    begin = end + 1;
+  }
+  return result;
+}
+
+// One machine, one session: each line as netsh would take it, in order.
+TEST(NetshModel, HoldsToNetshsSyntaxLimitsAndOrder) {
+  const std::u16string sixteenChinese = u"一二三四五六七八九十一二三四五六";
+  const struct {
+    std::u16string line;
+    std::uint32_t exitCode;
+  } session[] = {
+      {u"wlan set hostednetwork ssid=Vanterel", 0},
+      {u"wlan set hostednetwork key=0123456789abcdef", 0},
+      {u"wlan start hostednetwork", 1},  // the mode is not allowed yet
+      {u"wlan set hostednetwork keyType=persistent", 1},
+      {u"wlan set hostednetwork", 1},
+      {u"wlan set hostednetwork mode=maybe", 1},
+      {u"WLAN SET HOSTEDNETWORK MODE=ALLOW", 0},
+      {u"wlan set hostednetwork ssid=", 1},
+      {u"wlan set hostednetwork ssid=" + sixteenChinese, 0},
+      {u"wlan set hostednetwork ssid=" + sixteenChinese + u"七", 1},
+      {u"wlan set hostednetwork key=1234567", 1},
+      {u"wlan set hostednetwork key=" + std::u16string(63, u'k'), 0},
+      {u"wlan set hostednetwork key=" + std::u16string(64, u'k'), 1},
+      {u"wlan set hostednetwork key=" + std::u16string(64, u'F'), 0},
+      {u"wlan set hostednetwork key=密码密码密码密码", 1},
+      {u"wlan set hostednetwork key=0123456789abcdef keyUsage=forever", 1},
+      {u"wlan set hostednetwork key=0123456789abcdef keyUsage=persistent", 0},
+      {u"wlan set hostednetwork disallow", 0},  // a value by its place
+      {u"wlan start hostednetwork", 1},
+      {u"wlan set hostednetwork allow", 0},
+      {u"wlan start hostednetwork", 0},
+      {u"wlan show drivers", 0},
+      {u"wlan stop hostednetwork", 0},
+      {u"wlan start hostednetwork now", 1},
+      {u"wlan show hostednetwork settings=security", 1},
+  };
+  NetshState state;
+  for (const auto& step : session) {
+    SCOPED_TRACE(testing::PrintToString(step.line));
+    const NetshAnswer answer = answerNetsh(words(step.line), state, &gbkLength);
+    EXPECT_EQ(answer.exitCode, step.exitCode) << testing::PrintToString(answer.output);
+    EXPECT_FALSE(answer.output.empty());
+  }
+  EXPECT_EQ(state.ssid, sixteenChinese);
+  EXPECT_EQ(state.key, u"0123456789abcdef");
+  EXPECT_TRUE(state.keyPersistent && state.allowed);
+  EXPECT_FALSE(state.started);
+  EXPECT_EQ(parseNetshState(formatNetshState(state)), state);
+}
+
+TEST(NetshModel, TheAdapterDecidesStartAndWhatShowDriversSays) {
+  const struct {
+    WirelessAdapter adapter;
+    std::uint32_t startExitCode;
+    std::u16string driversSay;
+  } machines[] = {
+      {WirelessAdapter::CanHost, 0, u"    支持的承载网络  : 是\r\n"},
+      {WirelessAdapter::CannotHost, 1, u"    支持的承载网络  : 否\r\n"},
+      {WirelessAdapter::None, 1, u"系统上没有无线接口。\r\n"},
+  };
+  for (const auto& machine : machines) {
+    NetshState state;
+    state.adapter = machine.adapter;
+    const auto set = words(u"wlan set hostednetwork mode=allow ssid=Vanterel key=12345678");
+    ASSERT_EQ(answerNetsh(set, state, &gbkLength).exitCode, 0u);
+    const NetshAnswer start = answerNetsh(words(u"wlan start hostednetwork"), state, &gbkLength);
+    EXPECT_EQ(start.exitCode, machine.startExitCode);
+    EXPECT_EQ(state.started, machine.startExitCode == 0);
+    const NetshAnswer drivers = answerNetsh(words(u"wlan show drivers"), state, &gbkLength);
+    EXPECT_NE(drivers.output.find(machine.driversSay), std::u16string::npos);
+    EXPECT_EQ(parseNetshState(formatNetshState(state)), state);
+  }
+  EXPECT_FALSE(parseNetshState("adapter\tbroken\n").has_value());
 }
 
 }  // namespace

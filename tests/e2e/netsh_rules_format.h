@@ -8,7 +8,8 @@
 namespace vanterel::e2e {
 
 // How the stand-in netsh answers a command line that contains `match`:
-// it prints `output`, waits `delayMilliseconds` and exits with `exitCode`.
+// it prints `output`, waits `delayMilliseconds` and exits with `exitCode`;
+// with 0, it then goes on to answer as netsh would.
 struct NetshRule {
   std::u16string match;
   std::uint32_t exitCode = 0;

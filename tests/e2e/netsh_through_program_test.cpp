@@ -17,7 +17,7 @@ namespace {
 using NetshThroughProgram = VanterelTest;
 
 TEST_F(NetshThroughProgram, AnswersAndRecordsTheProgramsCommands) {
-  ASSERT_NO_FATAL_FAILURE(setNetshRules({{u"keyType=persistent", 1, 0, u"参数错误。\r\n"}}));
+  ASSERT_NO_FATAL_FAILURE(setNetshRules({{u"keyUsage=persistent", 1, 0, u"参数错误。\r\n"}}));
   ASSERT_TRUE(setText(control(ControlId::Text1), L"Vanterel"));
   ASSERT_TRUE(setText(control(ControlId::Text2), L"0123456789abcdef"));
   clickButton(control(ControlId::Command1));
@@ -30,7 +30,7 @@ TEST_F(NetshThroughProgram, AnswersAndRecordsTheProgramsCommands) {
   // Each record is a process of its own, up to the one that failed.
   const std::vector<NetshInvocation> launched = netshInvocations();
   ASSERT_FALSE(launched.empty());
-  EXPECT_NE(launched.back().commandLine.find(u"keyType=persistent"), std::u16string::npos);
+  EXPECT_NE(launched.back().commandLine.find(u"keyUsage=persistent"), std::u16string::npos);
   for (std::size_t i = 1; i < launched.size(); ++i) {
     EXPECT_NE(launched[i].processId, launched[i - 1].processId);
   }

@@ -32,8 +32,11 @@ class PressTest : public VanterelTest {
 
   // Starts with the name and key and checks that netsh received both
   // intact, each as the one argument after "ssid=" or "key=", and that the
-  // success box repeats them; then stops again, back to idle.
-  void expectStartAndStopWith(const std::u16string& name, const std::u16string& key);
+  // success box repeats them; then stops again, back to idle. With
+  // `refusedBy`, netsh refuses that step by its own rules: its error box
+  // names the step, nothing more runs, and the window stays idle.
+  void expectStartAndStopWith(const std::u16string& name, const std::u16string& key,
+                              const wchar_t* refusedBy = nullptr);
 
   // Presses in the running state: one stop command, the "wifi已关闭" box,
   // then idle.

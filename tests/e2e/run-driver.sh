@@ -21,6 +21,20 @@ mkdir -p "$work"
 # shellcheck source=wine-env.sh
 source "$here/wine-env.sh" "$wine_dir"
 
+# The machine field of the PE header: 0x14c for a 32-bit x86 program.
+pe_machine() {
+  local offset
+  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
+}
+# CTest counts this exit code as skipped (SKIP_RETURN_CODE).
+skipped=77
+if [ -n "${VANTEREL_WINE_64_BIT_ONLY:-}" ] && [ "$(pe_machine "$driver")" = 014c ]; then
+  echo "run-driver.sh: skipped: this machine cannot run 32-bit programs, so Wine runs only" \
+    "64-bit Windows programs here"
+  exit "$skipped"
+fi
+
 # Wine's Z: drive is the host's root.
 windows_path() {
   local absolute

@@ -1,6 +1,7 @@
 // Takes the place of the system's netsh.exe in the test prefix: records how
-// it was called and answers as the test's rules say, so the tests can see
-// exactly what the program launched without touching a real network.
+// it was called and answers as the test's rules say, or else as netsh does
+// on the machine the test simulates, so the tests can see exactly what the
+// program launched and meet netsh's refusals without touching a network.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -11,17 +12,21 @@
 #include "app/win32_text.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/netsh_log_format.h"
+#include "tests/e2e/netsh_model.h"
 #include "tests/e2e/netsh_rules_format.h"
 
 namespace {
 
 using vanterel::UniqueHandle;
 using vanterel::e2e::NetshInvocation;
+using vanterel::e2e::NetshAnswer;
 using vanterel::e2e::NetshRule;
+using vanterel::e2e::NetshState;
 
-// Exit code when the rules file cannot be read, so a broken test setup
-// shows as a failed command rather than as a success.
+// Exit codes when the rules or the state cannot be read, so a broken test
+// setup shows as a failed command rather than as a success.
 constexpr UINT kUnreadableRules = 9901;
+constexpr UINT kUnreadableState = 9902;
 
 std::u16string toText(const wchar_t* text) { return vanterel::fromWide(text, wcslen(text)); }
 
@@ -53,6 +58,14 @@ void appendToFile(const std::wstring& path, const std::string& bytes) {
   WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+void writeWholeFile(const std::wstring& path, const std::string& bytes) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
+  DWORD written = 0;
+  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
 // Console programs print in the console's output code page (GBK on a
 // Chinese system); the program under test has to decode it.
 void print(HANDLE stream, const std::u16string& text) {
@@ -67,6 +80,26 @@ void print(HANDLE stream, const std::u16string& text) {
   WideCharToMultiByte(codePage, 0, wide.data(), units, &bytes[0], size, nullptr, nullptr);
   DWORD written = 0;
   WriteFile(stream, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::size_t consoleCodePageLength(const std::u16string& text) {
+  UINT codePage = GetConsoleOutputCP();
+  if (codePage == 0) codePage = GetOEMCP();
+  const std::wstring wide = vanterel::toWide(text);
+  return static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, wide.data(),
+                                                      static_cast<int>(wide.size()), nullptr, 0,
+                                                      nullptr, nullptr));
+}
+
+// A test names a state file of its own; other runs share one in the
+// prefix's Windows folder, as the system's settings would be.
+std::wstring statePath() {
+  std::wstring path = vanterel::e2e::environmentVariable(L"VANTEREL_NETSH_STATE");
+  if (!path.empty()) return path;
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return L"";
+  return std::wstring(folder, length) + L"\\vanterel-netsh.state";
 }
 
 NetshInvocation thisInvocation() {
@@ -106,12 +139,31 @@ int wmain(int, wchar_t**) {
     rules = *parsed;
   }
 
+  // A rule that fails answers alone; one that succeeds only slows netsh down.
   const NetshRule* rule = vanterel::e2e::ruleFor(rules, invocation.commandLine);
-  if (rule == nullptr) {
-    print(GetStdHandle(STD_OUTPUT_HANDLE), u"确定。\r\n");
-    return 0;
+  if (rule != nullptr) {
+    print(GetStdHandle(STD_OUTPUT_HANDLE), rule->output);
+    Sleep(rule->delayMilliseconds);
+    if (rule->exitCode != 0) return static_cast<int>(rule->exitCode);
   }
-  print(GetStdHandle(STD_OUTPUT_HANDLE), rule->output);
-  Sleep(rule->delayMilliseconds);
-  return static_cast<int>(rule->exitCode);
+
+  const std::wstring state = statePath();
+  std::string stored;
+  const FileRead stateRead = state.empty() ? FileRead::Failed : readFile(state, stored);
+  const auto before = stateRead == FileRead::Missing ? std::optional<NetshState>(NetshState{})
+                      : stateRead == FileRead::Read  ? vanterel::e2e::parseNetshState(stored)
+                                                     : std::nullopt;
+  if (!before) {
+    print(GetStdHandle(STD_ERROR_HANDLE), u"stand-in netsh: unreadable state file\r\n");
+    return static_cast<int>(kUnreadableState);
+  }
+  NetshState after = *before;
+  // Its own name first, then what netsh reads.
+  std::vector<std::u16string> arguments = invocation.arguments;
+  if (!arguments.empty()) arguments.erase(arguments.begin());
+  const NetshAnswer answer =
+      vanterel::e2e::answerNetsh(arguments, after, &consoleCodePageLength);
+  if (!(after == *before)) writeWholeFile(state, vanterel::e2e::formatNetshState(after));
+  print(GetStdHandle(STD_OUTPUT_HANDLE), answer.output);
+  return static_cast<int>(answer.exitCode);
 }

@@ -28,12 +28,14 @@ class StandInNetsh : public ::testing::Test {
     ASSERT_FALSE(driverSettings().workFolder.empty()) << "VANTEREL_E2E_WORK is not set";
     log_ = currentTestFile(L".netsh.log");
     rules_ = currentTestFile(L".netsh.rules");
-    DeleteFileW(log_.c_str());
-    DeleteFileW(rules_.c_str());
+    state_ = currentTestFile(L".netsh.state");
+    for (const auto& file : {log_, rules_, state_}) DeleteFileW(file.c_str());
   }
 
   EnvironmentChanges environment() const {
-    return {{L"VANTEREL_NETSH_LOG", log_}, {L"VANTEREL_NETSH_RULES", rules_}};
+    return {{L"VANTEREL_NETSH_LOG", log_},
+            {L"VANTEREL_NETSH_RULES", rules_},
+            {L"VANTEREL_NETSH_STATE", state_}};
   }
 
   CapturedRun runNetsh(const std::wstring& commandLine) const {
@@ -53,6 +55,7 @@ class StandInNetsh : public ::testing::Test {
 
   std::wstring log_;
   std::wstring rules_;
+  std::wstring state_;
 };
 
 // Output as a console program prints it, decoded from the console code page.
@@ -84,12 +87,12 @@ TEST_F(StandInNetsh, RecordsItsProcessTheRawLineAndTheArgumentsAsSplit) {
 
 TEST_F(StandInNetsh, AppendsOneRecordForEachRunThroughCmd) {
   ASSERT_EQ(runThroughCmd(L"wlan set hostednetwork mode=allow").exitCode, 0u);
-  ASSERT_EQ(runThroughCmd(L"wlan start hostednetwork").exitCode, 0u);
+  ASSERT_EQ(runThroughCmd(L"wlan stop hostednetwork").exitCode, 0u);
 
   const std::vector<NetshInvocation> recorded = invocations();
   ASSERT_EQ(recorded.size(), 2u);
   const std::vector<std::u16string> first = {u"wlan", u"set", u"hostednetwork", u"mode=allow"};
-  const std::vector<std::u16string> second = {u"wlan", u"start", u"hostednetwork"};
+  const std::vector<std::u16string> second = {u"wlan", u"stop", u"hostednetwork"};
   EXPECT_EQ(
       std::vector<std::u16string>(recorded[0].arguments.begin() + 1, recorded[0].arguments.end()),
       first);
@@ -112,7 +115,7 @@ TEST_F(StandInNetsh, AnswersByTheFirstMatchingRuleInTheConsoleCodePage) {
   const Case cases[] = {
       {L"wlan show interfaces", 3, L"系统上没有无线接口。\r\n"},
       {L"wlan show drivers", 5, L"第二条规则"},
-      {L"wlan start hostednetwork", 0, L"确定。\r\n"},
+      {L"wlan stop hostednetwork", 0, L"已停止承载网络。\r\n"},
   };
   CapturedRun run;
   for (const Case& each : cases) {
@@ -122,8 +125,8 @@ TEST_F(StandInNetsh, AnswersByTheFirstMatchingRuleInTheConsoleCodePage) {
     EXPECT_EQ(decoded(run.output), each.output) << utf8(each.arguments);
   }
   EXPECT_EQ(invocations().size(), 3u);
-  // "确定。" in GBK, the code page of a Chinese console.
-  EXPECT_EQ(run.output, "\xC8\xB7\xB6\xA8\xA1\xA3\r\n");
+  // With no rule, netsh's own answer, in GBK, the code page of a Chinese console.
+  EXPECT_EQ(run.output, "\xD2\xD1\xCD\xA3\xD6\xB9\xB3\xD0\xD4\xD8\xCD\xF8\xC2\xE7\xA1\xA3\r\n");
 }
 
 // What the tests of a hung netsh rely on: the record is there while it

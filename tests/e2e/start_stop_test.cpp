@@ -15,7 +15,7 @@ using StartStop = PressTest;
 
 using Arguments = std::vector<std::u16string>;
 
-TEST_F(StartStop, StartsWithFiveCommandsInOrderAndStopsWithOne) {
+TEST_F(StartStop, StartsWithFourCommandsInOrderAndStopsWithOne) {
   ASSERT_NO_FATAL_FAILURE(fill(L"Vanterel", L"0123456789abcdef"));
   const auto started = press();
   ASSERT_TRUE(started.has_value()) << "no message box after pressing the button";
@@ -32,10 +32,8 @@ TEST_F(StartStop, StartsWithFiveCommandsInOrderAndStopsWithOne) {
        {u"wlan", u"set", u"hostednetwork", u"mode=allow"}},
       {u"netsh wlan set hostednetwork ssid=Vanterel",
        {u"wlan", u"set", u"hostednetwork", u"ssid=Vanterel"}},
-      {u"netsh wlan set hostednetwork key=0123456789abcdef",
-       {u"wlan", u"set", u"hostednetwork", u"key=0123456789abcdef"}},
-      {u"netsh wlan set hostednetwork keyType=persistent",
-       {u"wlan", u"set", u"hostednetwork", u"keyType=persistent"}},
+      {u"netsh wlan set hostednetwork key=0123456789abcdef keyUsage=persistent",
+       {u"wlan", u"set", u"hostednetwork", u"key=0123456789abcdef", u"keyUsage=persistent"}},
       {u"netsh wlan start hostednetwork", {u"wlan", u"start", u"hostednetwork"}},
   };
   const std::vector<NetshInvocation> launched = launchedByPress();
@@ -60,26 +58,71 @@ TEST_F(StartStop, StartsWithFiveCommandsInOrderAndStopsWithOne) {
   expectIdle();
 }
 
-// Each start, then a stop to be idle again for the next.
-TEST_F(StartStop, NamesAndKeysReachNetshIntact) {
+// Each start, then a stop to be idle again for the next. netsh takes a key
+// of 8 to 63 ASCII characters or 64 hex digits, and an SSID of up to 32
+// bytes in the console's code page (GBK: 16 Chinese characters).
+TEST_F(StartStop, NamesAndKeysReachNetshIntactAndItsRefusalsAreShown) {
   std::u16string longKey;
-  while (longKey.size() < 70) longKey += u"pass phrase 密码 ";
+  while (longKey.size() < 70) longKey += u"pass phrase ";
   longKey.resize(70);
+  const wchar_t* const byName = L"设置无线名称";
+  const wchar_t* const byKey = L"设置无线密码";
 
   struct Case {
     std::u16string name;
     std::u16string key;
+    const wchar_t* refusedBy = nullptr;
   };
   const Case cases[] = {
       {u"my home net", u"0123456789abcdef"},
-      {u"  runs   of spaces ", longKey},
       {u" leading", u" key with spaces "},
-      {u"trailing\t ", u"中文密码中文密码中文密码中文密码"},
-      {u"无线网络", u"😀😀😀😀😀😀😀😀"},
-      {u"😀 emoji 网", u"0123456789abcde😀"},
+      {u"一二三四五六七八九十一二三四五六", std::u16string(64, u'f')},
+      {u"  runs   of spaces ", longKey, byKey},
+      {u"trailing\t ", u"中文密码中文密码中文密码中文密码", byKey},
+      {u"无线网络", u"😀😀😀😀😀😀😀😀", byKey},
+      {u"😀 emoji 网", u"0123456789abcde😀", byKey},
+      {u"一二三四五六七八九十一二三四五六七", u"0123456789abcdef", byName},
   };
   for (const Case& each : cases) {
-    ASSERT_NO_FATAL_FAILURE(expectStartAndStopWith(each.name, each.key));
+    ASSERT_NO_FATAL_FAILURE(expectStartAndStopWith(each.name, each.key, each.refusedBy));
+  }
+}
+
+// A start that netsh cannot carry out says why, from what the drivers tell.
+TEST_F(StartStop, AFailedStartGivesTheAdviceForTheAdapter) {
+  const std::u16string cannotStart =
+      u"无法启动承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。\r\n";
+  const struct {
+    WirelessAdapter adapter;
+    bool radioOff;  // the adapter can host, but this start fails
+    const wchar_t* advice;
+  } cases[] = {
+      {WirelessAdapter::CannotHost, false,
+       L"这块无线网卡的驱动不支持承载网络，无法用这种方式开启热点。"},
+      {WirelessAdapter::None, false,
+       L"这台电脑没有可用的无线网卡，或者无线网卡已被禁用。请启用无线网卡后再试。"},
+      {WirelessAdapter::CanHost, true,
+       L"无线网卡支持承载网络，但现在无法启动。请确认无线已打开（飞行模式已关闭）后再试。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(utf8(c.advice));
+    ASSERT_NO_FATAL_FAILURE(setWirelessAdapter(c.adapter));
+    std::vector<NetshRule> rules;
+    if (c.radioOff) rules.push_back({u"start hostednetwork", 1, 0, cannotStart});
+    ASSERT_NO_FATAL_FAILURE(setNetshRules(rules));
+    ASSERT_NO_FATAL_FAILURE(fill(L"Vanterel", L"0123456789abcdef"));
+    const auto failed = press();
+    ASSERT_TRUE(failed.has_value()) << "no message box after pressing the button";
+    EXPECT_EQ(failed->title, L"错误");
+    EXPECT_EQ(failed->text,
+              std::wstring(L"“启动承载网络”失败：netsh 返回错误代码 1。\r\n\r\n无法启动承载网络。\r\n"
+                           L"组或资源的状态不是执行请求操作的正确状态。\r\n\r\n") +
+                  c.advice);
+    const std::vector<NetshInvocation> launched = launchedByPress();
+    ASSERT_EQ(launched.size(), 5u);
+    EXPECT_EQ(netshArguments(launched[4]), (Arguments{u"wlan", u"show", u"drivers"}));
+    ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*failed));
+    expectIdle();
   }
 }
 

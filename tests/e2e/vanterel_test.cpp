@@ -12,13 +12,16 @@ void VanterelTest::SetUp() {
   ASSERT_FALSE(settings.workFolder.empty()) << "VANTEREL_E2E_WORK is not set";
   netshLog_ = currentTestFile(L".netsh.log");
   netshRules_ = currentTestFile(L".netsh.rules");
-  DeleteFileW(netshLog_.c_str());
-  DeleteFileW(netshRules_.c_str());
+  netshState_ = currentTestFile(L".netsh.state");
+  for (const auto& file : {netshLog_, netshRules_, netshState_}) DeleteFileW(file.c_str());
 
   std::wstring error;
   ASSERT_TRUE(process_.start(
       settings.program,
-      {{L"VANTEREL_NETSH_LOG", netshLog_}, {L"VANTEREL_NETSH_RULES", netshRules_}}, error))
+      {{L"VANTEREL_NETSH_LOG", netshLog_},
+       {L"VANTEREL_NETSH_RULES", netshRules_},
+       {L"VANTEREL_NETSH_STATE", netshState_}},
+      error))
       << utf8(error);
   ASSERT_TRUE(waitUntil([&] { return (window_ = findMainWindow(process_.id())) != nullptr; },
                         kWindowTimeout))
@@ -31,6 +34,12 @@ void VanterelTest::TearDown() { process_.terminate(); }
 
 void VanterelTest::setNetshRules(const std::vector<NetshRule>& rules) {
   ASSERT_TRUE(writeNetshRules(netshRules_, rules));
+}
+
+void VanterelTest::setWirelessAdapter(WirelessAdapter adapter) {
+  NetshState state;
+  state.adapter = adapter;
+  ASSERT_TRUE(writeWholeFile(netshState_, formatNetshState(state)));
 }
 
 std::vector<NetshInvocation> VanterelTest::netshInvocations() const {

@@ -11,18 +11,19 @@
 #include "tests/e2e/app_process.h"
 #include "tests/e2e/message_box.h"
 #include "tests/e2e/netsh_files.h"
+#include "tests/e2e/netsh_model.h"
 #include "tests/e2e/wait_until.h"
 #include "tests/e2e/window_probe.h"
 
 namespace vanterel::e2e {
 
-// Each test starts its own vanterel.exe, with a netsh log and rules file
-// of its own, and finds its window; the process is ended afterwards.
+// Each test starts its own vanterel.exe, with a netsh log, rules and state
+// file of its own, and finds its window; the process is ended afterwards.
 class VanterelTest : public ::testing::Test {
  protected:
   static constexpr std::chrono::milliseconds kWindowTimeout = 30s;
   static constexpr std::chrono::milliseconds kBoxTimeout = 10s;
-  // Five commands through cmd under Wine, each a few hundred milliseconds.
+  // A few commands through cmd under Wine, each a few hundred milliseconds.
   static constexpr std::chrono::milliseconds kStartTimeout = 90s;
   static constexpr std::chrono::milliseconds kInputTimeout = 10s;
 
@@ -35,6 +36,9 @@ class VanterelTest : public ::testing::Test {
 
   // The stand-in netsh reads them at each run; write them before the click.
   void setNetshRules(const std::vector<NetshRule>& rules);
+  // The machine netsh runs on, with no hosted-network settings yet; by
+  // default its adapter can host.
+  void setWirelessAdapter(WirelessAdapter adapter);
   // Every run of netsh so far; fails the test when the log is malformed.
   std::vector<NetshInvocation> netshInvocations() const;
 
@@ -53,6 +57,7 @@ class VanterelTest : public ::testing::Test {
   HWND window_ = nullptr;
   std::wstring netshLog_;
   std::wstring netshRules_;
+  std::wstring netshState_;
 };
 
 }  // namespace vanterel::e2e

@@ -16,3 +16,18 @@ if [ -f "$vanterel_wine_dir/display" ]; then
   DISPLAY=$(cat "$vanterel_wine_dir/display")
   export DISPLAY
 fi
+# Some machines cannot run 32-bit Linux programs (their kernel or sandbox
+# lacks them). Wine's 32-bit loader, which its scripts prefer, then fails
+# at once; its 64-bit loader still runs 64-bit Windows programs, and no
+# 32-bit one can run at all (run-driver.sh skips those tests).
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  export VANTEREL_WINE_64_BIT_ONLY=1
+  export WINELOADER=/usr/lib/wine/wine64
+  vanterel_loaders=$vanterel_wine_dir/wine64-only
+  mkdir -p "$vanterel_loaders"
+  for vanterel_name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$vanterel_loaders/$vanterel_name"
+    chmod +x "$vanterel_loaders/$vanterel_name"
+  done
+  export PATH="$vanterel_loaders:$PATH"
+fi

@@ -336,7 +336,8 @@ TEST(Command1Click, AFailedStartSaysWhatTheDriversTell) {
       {exitedWith(0, u"There is no wireless interface on the system.\r\n"), noInterface},
       {exitedWith(0, u"    支持的承载网络  : 也许\r\n"), u""},
       {exitedWith(0, u""), u""},
-      {exitedWith(1, kChineseDrivers), u""},  // show drivers itself failed
+      {exitedWith(1, u"\r\n系统上没有无线接口。\r\n"), noInterface},
+      {exitedWith(1, u"无线自动配置服务(wlansvc)没有运行。\r\n"), u""},
       {endedAs(CommandRun::Outcome::TimedOut, kChineseDrivers), u""},
   };
   for (const auto& c : cases) {
