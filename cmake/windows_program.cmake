@@ -10,9 +10,9 @@ if(NOT CMAKE_BUILD_TYPE)
 endif()
 if(MINGW)
   string(APPEND CMAKE_CXX_FLAGS " -ffunction-sections -fdata-sections")
-  # The same source gives the same program in any folder: no build paths in
-  # it, and no names drawn at random or from a path that might reorder
-  # sections.
+  # The same source gives the same program in any folder: no build path
+  # through __FILE__ and the like, and no symbol names drawn at random (they
+  # name sections, whose order the linker takes from their names).
   add_compile_options(
     "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>"
     "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=build>"
