@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Checks a built Windows program for what it promises its users: it starts on
 Windows 7 and imports nothing newer, it is built for address-space
-randomisation and no-execute data, it is small, and it carries its manifest,
-icon and version resource.
+randomisation and no-execute data, it is small, it carries its manifest,
+icon and version resource, and its header says nothing of when it was built.
 
 Usage: check_program.py --objdump OBJDUMP --arch x64|x86 --imports ALLOWLIST
                         --version VERSION PROGRAM
@@ -14,7 +14,8 @@ import struct
 import sys
 import xml.etree.ElementTree as ElementTree
 
-from pe_image import RT_GROUP_ICON, RT_ICON, RT_MANIFEST, RT_VERSION, PeImage, version_nodes
+from pe_image import (RT_GROUP_ICON, RT_ICON, RT_MANIFEST, RT_VERSION, PeImage, header_checksum,
+                      version_nodes)
 
 MAX_SIZE = 384 * 1024
 WINDOWS_7 = (6, 1)
@@ -68,6 +69,20 @@ def check_headers(program, options):
         if version > WINDOWS_7:
             problems.append(
                 f"{field} version {version[0]}.{version[1]}: Windows 7 will not start it")
+    return problems
+
+
+def check_reproducible_header(program, options):
+    problems = []
+    (pe_offset,) = struct.unpack_from("<I", program.bytes, 0x3C)
+    # The file header's TimeDateStamp, after the "PE\0\0" signature and two fields.
+    (link_time,) = struct.unpack_from("<I", program.bytes, pe_offset + 8)
+    if link_time != 0:
+        problems.append(f"the header carries the link time {link_time}")
+    recorded = program.header_value("CheckSum")
+    computed = header_checksum(program.bytes)
+    if recorded != computed:
+        problems.append(f"header checksum {recorded:#010x}; the bytes give {computed:#010x}")
     return problems
 
 
@@ -256,6 +271,7 @@ def only_resource(program, kind, what):
 CHECKS = [
     ("size", check_size),
     ("headers", check_headers),
+    ("reproducible header", check_reproducible_header),
     ("security flags", check_security_flags),
     ("imports", check_imports),
     ("manifest", check_manifest),

@@ -2,6 +2,7 @@
 imports as the MinGW objdump prints them, and the resources, parsed from the
 resource section that objdump locates."""
 
+import array
 import functools
 import re
 import struct
@@ -73,6 +74,23 @@ class PeImage:
         rva = vma - self.header_value("ImageBase")
         data = self.bytes[file_offset:file_offset + size]
         return ResourceTree(data, rva).read()
+
+
+def header_checksum(data):
+    """The optional header's CheckSum as the loader of a driver or a system
+    DLL verifies it: the file's 16-bit words summed with the carries folded
+    back in, the field itself counted as zero, plus the file's length."""
+    (pe_offset,) = struct.unpack_from("<I", data, 0x3C)
+    # Past the "PE\0\0" signature and the 20-byte file header, at the same
+    # place in PE32 and PE32+.
+    field = pe_offset + 4 + 20 + 64
+    words = array.array("H", data + b"\0" * (len(data) % 2))
+    if array.array("H", b"\1\0")[0] != 1:
+        words.byteswap()
+    total = sum(words) - sum(words[field // 2:field // 2 + 2])
+    while total > 0xFFFF:
+        total = (total & 0xFFFF) + (total >> 16)
+    return total + len(data)
 
 
 class ResourceTree:
