@@ -14,11 +14,18 @@ void VanterelTest::SetUp() {
   netshRules_ = currentTestFile(L".netsh.rules");
   DeleteFileW(netshLog_.c_str());
   DeleteFileW(netshRules_.c_str());
+  const std::wstring tetheringLog = currentTestFile(L".tethering.log");
+  const std::wstring tetheringRules = currentTestFile(L".tethering.rules");
+  DeleteFileW(tetheringLog.c_str());
+  DeleteFileW(tetheringRules.c_str());
 
   std::wstring error;
-  ASSERT_TRUE(process_.start(
-      settings.program,
-      {{L"VANTEREL_NETSH_LOG", netshLog_}, {L"VANTEREL_NETSH_RULES", netshRules_}}, error))
+  ASSERT_TRUE(process_.start(settings.program,
+                             {{L"VANTEREL_NETSH_LOG", netshLog_},
+                              {L"VANTEREL_NETSH_RULES", netshRules_},
+                              {L"VANTEREL_TETHERING_LOG", tetheringLog},
+                              {L"VANTEREL_TETHERING_RULES", tetheringRules}},
+                             error))
       << utf8(error);
   ASSERT_TRUE(waitUntil([&] { return (window_ = findMainWindow(process_.id())) != nullptr; },
                         kWindowTimeout))
