@@ -9,19 +9,28 @@
 //     Windows.Networking.NetworkOperators.0.h, Windows.Networking.Connectivity.0.h
 //   Dart, halildurmus/dartwinrt packages/windows_networking/lib/src/
 //     networkoperators/*.dart, connectivity/inetworkinformationstatics.dart
-// The parameterized interfaces have IIDs computed from their signatures
-// (UUID v5 over the pinterface signature, namespace
-// 11f47ad5-7b73-42c0-abae-878b1e16adee); the values below are the ones the
-// Delphi projection publishes (bewlief/delphi-samples xe11-source/rtl/win/
-// winrt/WinAPI.Networking.NetworkOperators.pas).
+// The parameterized interfaces have IIDs computed from their signatures:
+// see winrt_parameterized_iids.h; the Delphi projection publishes the same
+// values (bewlief/delphi-samples xe11-source/rtl/win/winrt/
+// WinAPI.Networking.NetworkOperators.pas).
 #include <windows.h>
 #include <inspectable.h>
 #include <activation.h>
 #include <asyncinfo.h>
 
+#include "system/winrt_parameterized_iids.h"
+
 namespace vanterel::winrt {
 
 using Guid = GUID;
+
+constexpr Guid guidOf(const InterfaceId& id) {
+  return {id.data1,
+          id.data2,
+          id.data3,
+          {id.data4[0], id.data4[1], id.data4[2], id.data4[3], id.data4[4], id.data4[5],
+           id.data4[6], id.data4[7]}};
+}
 
 inline constexpr wchar_t kNetworkInformationClass[] =
     L"Windows.Networking.Connectivity.NetworkInformation";
@@ -63,16 +72,14 @@ struct IAsyncOperationOfTetheringResult;
 
 // Windows.Foundation.AsyncOperationCompletedHandler<NetworkOperatorTetheringOperationResult>
 struct AsyncOperationCompletedHandlerOfTetheringResult : IUnknown {
-  static constexpr Guid kIid = {
-      0xa936b927, 0x7537, 0x59c6, {0x89, 0xde, 0x33, 0xf3, 0x6a, 0x97, 0x25, 0xab}};
+  static constexpr Guid kIid = guidOf(kCompletedHandlerOfTetheringResult);
   virtual HRESULT STDMETHODCALLTYPE Invoke(IAsyncOperationOfTetheringResult* operation,
                                            AsyncStatus status) = 0;
 };
 
 // Windows.Foundation.IAsyncOperation<NetworkOperatorTetheringOperationResult>
 struct IAsyncOperationOfTetheringResult : IInspectable {
-  static constexpr Guid kIid = {
-      0x601b30ed, 0x9b7f, 0x54b6, {0xb6, 0x1b, 0x24, 0xa0, 0x9b, 0xc5, 0x63, 0x04}};
+  static constexpr Guid kIid = guidOf(kAsyncOperationOfTetheringResult);
   using Handler = AsyncOperationCompletedHandlerOfTetheringResult;
   virtual HRESULT STDMETHODCALLTYPE put_Completed(Handler* handler) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_Completed(Handler** handler) = 0;
