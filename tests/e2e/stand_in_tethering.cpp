@@ -84,10 +84,6 @@ template <>
 GUID iidOf<IActivationFactory>() {
   return __uuidof(IActivationFactory);
 }
-template <>
-GUID iidOf<IAsyncInfo>() {
-  return __uuidof(IAsyncInfo);
-}
 
 // A reference-counted object with the given interfaces.
 template <typename... Interfaces>
@@ -155,7 +151,7 @@ class Result final : public Object<INetworkOperatorTetheringOperationResult> {
 
 // An asynchronous call that completes, successfully, once a handler is set.
 template <typename Async>
-class Completion : public Object<Async, IAsyncInfo> {
+class Completion : public Object<Async> {
  public:
   HRESULT STDMETHODCALLTYPE put_Completed(typename Async::Handler* handler) override {
     if (handler == nullptr) return E_POINTER;
@@ -170,20 +166,6 @@ class Completion : public Object<Async, IAsyncInfo> {
     if (handler_ != nullptr) handler_->AddRef();
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE get_Id(UINT32* id) override {
-    *id = 1;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE get_Status(AsyncStatus* status) override {
-    *status = Completed;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE get_ErrorCode(HRESULT* error) override {
-    *error = S_OK;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE Cancel() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE Close() override { return S_OK; }
 
  private:
   static DWORD WINAPI complete(void* parameter) {
