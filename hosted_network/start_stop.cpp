@@ -1,10 +1,12 @@
 #include "hosted_network/start_stop.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "hosted_network/command_lines.h"
 #include "hosted_network/driver_report.h"
+#include "hosted_network/mobile_hotspot.h"
 #include "hosted_network/step_failure.h"
 
 namespace vanterel {
@@ -31,14 +33,22 @@ HostedNetworkSupport hostedNetworkSupport(System& system) {
 
 // Runs the steps in order, each to its end; stops at the first failure and
 // tells the user about it, with what to do when the drivers tell why the
-// network could not start. True when every step succeeded.
-bool runAll(MainWindow& form, System& system, const std::vector<Step>& steps) {
+// network could not start. When they say the adapter cannot host and
+// Windows has the Mobile hotspot, `insteadOfHosting` decides instead. True
+// when every step succeeded.
+bool runAll(MainWindow& form, System& system, const std::vector<Step>& steps,
+            const std::function<bool()>& insteadOfHosting = nullptr) {
   for (const Step& step : steps) {
     const CommandRun outcome = run(system, step);
     if (succeeded(outcome)) continue;
     std::u16string message = describeFailure(step, outcome);
     if (step.name == kStartHostedNetwork) {
-      const std::u16string advice = adviceFor(hostedNetworkSupport(system));
+      const HostedNetworkSupport support = hostedNetworkSupport(system);
+      if (support == HostedNetworkSupport::Unsupported && insteadOfHosting &&
+          system.hasMobileHotspot()) {
+        return insteadOfHosting();
+      }
+      const std::u16string advice = adviceFor(support);
       if (!advice.empty()) message += u"\r\n\r\n" + advice;
     }
     form.msgBox(message, kOkOnly, u"错误");
@@ -66,7 +76,9 @@ void Command1_Click(MainWindow& form, System& system) {
 
   if (lengthOk && bothEnabledAre(form, kFalse)) {
     // A failed stop leaves the window running: the network may still be up.
-    if (runAll(form, system, {stopStep()})) {
+    const bool stopped = system.mobileHotspotIsOn() ? stopMobileHotspot(form, system)
+                                                    : runAll(form, system, {stopStep()});
+    if (stopped) {
       form.msgBox(u"wifi已关闭", kOkOnly, u"成功");
       form.setCaption(Control::Command1, u"一键开启");
       form.setEnabled(Control::Text1, kTrue);
@@ -93,7 +105,10 @@ void Command1_Click(MainWindow& form, System& system) {
       form.msgBox(refusal, kOkOnly, u"错误");
       return;
     }
-    if (!runAll(form, system, startSteps(networkName, networkKey))) return;
+    const auto mobileHotspot = [&] {
+      return startMobileHotspotInstead(form, system, networkName, networkKey);
+    };
+    if (!runAll(form, system, startSteps(networkName, networkKey), mobileHotspot)) return;
     form.msgBox(u"无线局域网开启成功 ssid= " + networkName + u"  密码=" + networkKey, kOkOnly,
                 u"成功");
     form.setCaption(Control::Command1, u"关闭无线");

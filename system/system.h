@@ -4,6 +4,7 @@
 #include <string>
 
 #include "system/command_run.h"
+#include "system/tethering_run.h"
 
 namespace vanterel {
 
@@ -17,6 +18,16 @@ class System {
   // Runs a command line to its end, capturing what it prints.
   virtual CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                                 std::chrono::milliseconds timeout) = 0;
+
+  // Whether Windows offers the Mobile hotspot (Windows 10 1607 and later),
+  // found by asking for it, not by the version.
+  virtual bool hasMobileHotspot() = 0;
+  // Shares the internet connection through the Mobile hotspot under this
+  // name and passphrase.
+  virtual TetheringRun startMobileHotspot(const std::u16string& ssid,
+                                          const std::u16string& passphrase) = 0;
+  virtual bool mobileHotspotIsOn() = 0;
+  virtual TetheringRun stopMobileHotspot() = 0;
 };
 
 }  // namespace vanterel

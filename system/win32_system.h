@@ -15,6 +15,11 @@ class Win32System final : public System {
 
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
+  bool hasMobileHotspot() override;
+  TetheringRun startMobileHotspot(const std::u16string& ssid,
+                                  const std::u16string& passphrase) override;
+  bool mobileHotspotIsOn() override;
+  TetheringRun stopMobileHotspot() override;
 
  private:
   HandleWait wait_;

@@ -8,6 +8,19 @@ CommandRun FakeSystem::runCommand(const std::u16string& commandLine, WindowStyle
   return commandOutcome ? commandOutcome(commandLine) : exitedWith(0);
 }
 
+TetheringRun FakeSystem::startMobileHotspot(const std::u16string& ssid,
+                                            const std::u16string& passphrase) {
+  tetheringRequests.push_back(u"start " + ssid + u" " + passphrase);
+  if (tetheringAnswer.outcome == TetheringRun::Outcome::Succeeded) mobileHotspotOn = true;
+  return tetheringAnswer;
+}
+
+TetheringRun FakeSystem::stopMobileHotspot() {
+  tetheringRequests.push_back(u"stop");
+  if (tetheringAnswer.outcome == TetheringRun::Outcome::Succeeded) mobileHotspotOn = false;
+  return tetheringAnswer;
+}
+
 CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output) {
   CommandRun run;
   run.outcome = CommandRun::Outcome::Exited;

@@ -23,8 +23,20 @@ class FakeSystem final : public System {
 
   std::vector<Launch> launches;
 
+  // The Mobile hotspot: absent by default. Each request is recorded as
+  // "start <ssid> <passphrase>" or "stop" and answered by the given run.
+  bool mobileHotspotPresent = false;
+  bool mobileHotspotOn = false;
+  TetheringRun tetheringAnswer;
+  std::vector<std::u16string> tetheringRequests;
+
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
+  bool hasMobileHotspot() override { return mobileHotspotPresent; }
+  TetheringRun startMobileHotspot(const std::u16string& ssid,
+                                  const std::u16string& passphrase) override;
+  bool mobileHotspotIsOn() override { return mobileHotspotOn; }
+  TetheringRun stopMobileHotspot() override;
 };
 
 // A command run that ended with the given exit code and output.

@@ -56,6 +56,11 @@ done
 
 cp "$netsh64" "$WINEPREFIX/drive_c/windows/system32/netsh.exe"
 cp "$netsh86" "$WINEPREFIX/drive_c/windows/syswow64/netsh.exe"
+# Beside each netsh.exe: the stand-in Mobile hotspot classes of the same
+# architecture (a 32-bit program reads system32 as syswow64).
+tethering=stand_in_tethering.dll
+cp "$(dirname "$netsh64")/$tethering" "$WINEPREFIX/drive_c/windows/system32/$tethering"
+cp "$(dirname "$netsh86")/$tethering" "$WINEPREFIX/drive_c/windows/syswow64/$tethering"
 
 set_value() { quietly wine reg add "$1" /v "$2" /t "$3" /d "$4" /f "${@:5}"; }
 set_value 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
@@ -68,6 +73,17 @@ for view in 64 32; do
   for face in 宋体 SimSun; do
     set_value 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' "$face" REG_SZ \
       'WenQuanYi Micro Hei' "/reg:$view"
+  done
+done
+
+# In-process (ActivationType 0), in any apartment (Threading 0: both).
+for view in 64 32; do
+  for class in Windows.Networking.Connectivity.NetworkInformation \
+    Windows.Networking.NetworkOperators.NetworkOperatorTetheringManager; do
+    key="HKLM\\Software\\Microsoft\\WindowsRuntime\\ActivatableClassId\\$class"
+    set_value "$key" DllPath REG_SZ "C:\\windows\\system32\\$tethering" "/reg:$view"
+    set_value "$key" ActivationType REG_DWORD 0 "/reg:$view"
+    set_value "$key" Threading REG_DWORD 0 "/reg:$view"
   done
 done
 

@@ -34,6 +34,18 @@ bool writeWholeFile(const std::wstring& path, const std::string& content) {
          written == content.size();
 }
 
+std::string readWholeFile(const std::wstring& path) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::string content;
+  char buffer[4096];
+  DWORD read = 0;
+  while (file && ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    content.append(buffer, read);
+  }
+  return content;
+}
+
 bool writeNetshRules(const std::wstring& path, const std::vector<NetshRule>& rules) {
   return writeWholeFile(path, formatNetshRules(rules));
 }

@@ -18,5 +18,7 @@ std::optional<std::vector<NetshInvocation>> readNetshLog(const std::wstring& pat
 bool writeNetshRules(const std::wstring& path, const std::vector<NetshRule>& rules);
 
 bool writeWholeFile(const std::wstring& path, const std::string& content);
+// Empty when the file is missing or unreadable.
+std::string readWholeFile(const std::wstring& path);
 
 }  // namespace vanterel::e2e

@@ -13,15 +13,20 @@ void VanterelTest::SetUp() {
   netshLog_ = currentTestFile(L".netsh.log");
   netshRules_ = currentTestFile(L".netsh.rules");
   netshState_ = currentTestFile(L".netsh.state");
-  for (const auto& file : {netshLog_, netshRules_, netshState_}) DeleteFileW(file.c_str());
+  const std::wstring tetheringLog = currentTestFile(L".tethering.log");
+  const std::wstring tetheringRules = currentTestFile(L".tethering.rules");
+  for (const auto& file : {netshLog_, netshRules_, netshState_, tetheringLog, tetheringRules}) {
+    DeleteFileW(file.c_str());
+  }
 
   std::wstring error;
-  ASSERT_TRUE(process_.start(
-      settings.program,
-      {{L"VANTEREL_NETSH_LOG", netshLog_},
-       {L"VANTEREL_NETSH_RULES", netshRules_},
-       {L"VANTEREL_NETSH_STATE", netshState_}},
-      error))
+  ASSERT_TRUE(process_.start(settings.program,
+                             {{L"VANTEREL_NETSH_LOG", netshLog_},
+                              {L"VANTEREL_NETSH_RULES", netshRules_},
+                              {L"VANTEREL_NETSH_STATE", netshState_},
+                              {L"VANTEREL_TETHERING_LOG", tetheringLog},
+                              {L"VANTEREL_TETHERING_RULES", tetheringRules}},
+                             error))
       << utf8(error);
   ASSERT_TRUE(waitUntil([&] { return (window_ = findMainWindow(process_.id())) != nullptr; },
                         kWindowTimeout))

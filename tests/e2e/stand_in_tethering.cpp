@@ -1,0 +1,331 @@
+// Takes the place of Windows' NetworkInformation and
+// NetworkOperatorTetheringManager classes, which Wine lacks: registered as
+// their activatable classes in the test prefix, it records the calls it gets
+// in VANTEREL_TETHERING_LOG and answers as the lines of
+// VANTEREL_TETHERING_RULES say ("connection\tnone", "start\t<status>",
+// "start-message\t<text>", "stop\t<status>"). Asynchronous calls complete
+// on a thread of their own, as Windows' do.
+#include <windows.h>
+#include <winstring.h>
+
+#include <atomic>
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "app/win32_handle.h"
+#include "system/winrt_tethering_abi.h"
+#include "tests/e2e/environment_block.h"
+#include "tests/e2e/field_escape.h"
+#include "tests/e2e/netsh_files.h"
+
+namespace {
+
+using namespace vanterel::winrt;
+using vanterel::UniqueHandle;
+using vanterel::e2e::environmentVariable;
+
+std::atomic<bool> tetheringOn{false};
+
+std::map<std::string, std::u16string> rules() {
+  std::map<std::string, std::u16string> found;
+  const std::string content =
+      vanterel::e2e::readWholeFile(environmentVariable(L"VANTEREL_TETHERING_RULES"));
+  std::size_t begin = 0;
+  while (begin < content.size()) {
+    std::size_t end = content.find('\n', begin);
+    if (end == std::string::npos) end = content.size();
+    const auto fields = vanterel::e2e::splitFields(content.substr(begin, end - begin));
+    if (fields.size() == 2)
+      found[fields[0]] = vanterel::e2e::unescapeField(fields[1]).value_or(u"");
+    begin = end + 1;
+  }
+  return found;
+}
+
+INT32 statusRule(const char* name) {
+  INT32 status = 0;
+  for (char16_t digit : rules()[name]) status = status * 10 + (digit - u'0');
+  return status;
+}
+
+void record(const std::u16string& a, const std::u16string& b = u"", const std::u16string& c = u"") {
+  const std::string line = vanterel::e2e::escapeField(a) + '\t' + vanterel::e2e::escapeField(b) +
+                           '\t' + vanterel::e2e::escapeField(c) + '\n';
+  UniqueHandle file(CreateFileW(environmentVariable(L"VANTEREL_TETHERING_LOG").c_str(),
+                                FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  if (file) WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+std::u16string textOf(HSTRING text) {
+  UINT32 length = 0;
+  const wchar_t* units = WindowsGetStringRawBuffer(text, &length);
+  return std::u16string(units, units + length);
+}
+
+HSTRING newText(const std::u16string& text) {
+  HSTRING result = nullptr;
+  WindowsCreateString(reinterpret_cast<const wchar_t*>(text.c_str()),
+                      static_cast<UINT32>(text.size()), &result);
+  return result;
+}
+
+template <typename I>
+GUID iidOf() {
+  return I::kIid;
+}
+template <>
+GUID iidOf<IInspectable>() {
+  return __uuidof(IInspectable);
+}
+template <>
+GUID iidOf<IActivationFactory>() {
+  return __uuidof(IActivationFactory);
+}
+
+// A reference-counted object with the given interfaces.
+template <typename... Interfaces>
+class Object : public Interfaces... {
+ public:
+  Object() = default;
+  Object(const Object&) = delete;
+  Object& operator=(const Object&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    using First = std::tuple_element_t<0, std::tuple<Interfaces...>>;
+    *object = nullptr;
+    if (iid == IID_IUnknown || iid == __uuidof(IInspectable)) *object = static_cast<First*>(this);
+    ((iid == iidOf<Interfaces>() ? (*object = static_cast<Interfaces*>(this)) : nullptr), ...);
+    if (*object == nullptr) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+  HRESULT STDMETHODCALLTYPE GetIids(ULONG* count, IID** iids) override {
+    *count = 0;
+    *iids = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetRuntimeClassName(HSTRING* name) override {
+    *name = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetTrustLevel(TrustLevel* level) override {
+    *level = BaseTrust;
+    return S_OK;
+  }
+
+ protected:
+  virtual ~Object() = default;
+
+ private:
+  std::atomic<ULONG> references_{1};
+};
+
+class Profile final : public Object<IInspectable> {};
+Profile* const internetProfile = new Profile;
+
+class Result final : public Object<INetworkOperatorTetheringOperationResult> {
+ public:
+  Result(INT32 status, std::u16string message) : status_(status), message_(std::move(message)) {}
+  HRESULT STDMETHODCALLTYPE get_Status(INT32* value) override {
+    *value = status_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_AdditionalErrorMessage(HSTRING* value) override {
+    *value = newText(message_);
+    return S_OK;
+  }
+
+ private:
+  INT32 status_;
+  std::u16string message_;
+};
+
+// An asynchronous call that completes, successfully, once a handler is set.
+template <typename Async>
+class Completion : public Object<Async> {
+ public:
+  HRESULT STDMETHODCALLTYPE put_Completed(typename Async::Handler* handler) override {
+    if (handler == nullptr) return E_POINTER;
+    handler->AddRef();
+    this->AddRef();
+    handler_ = handler;
+    UniqueHandle thread(CreateThread(nullptr, 0, &complete, this, 0, nullptr));
+    return thread ? S_OK : E_FAIL;
+  }
+  HRESULT STDMETHODCALLTYPE get_Completed(typename Async::Handler** handler) override {
+    *handler = handler_;
+    if (handler_ != nullptr) handler_->AddRef();
+    return S_OK;
+  }
+
+ private:
+  static DWORD WINAPI complete(void* parameter) {
+    auto* self = static_cast<Completion*>(parameter);
+    self->handler_->Invoke(self, Completed);
+    self->handler_->Release();
+    self->Release();
+    return 0;
+  }
+
+  typename Async::Handler* handler_ = nullptr;
+};
+
+class Action final : public Completion<IAsyncAction> {
+ public:
+  HRESULT STDMETHODCALLTYPE GetResults() override { return S_OK; }
+};
+
+class Operation final : public Completion<IAsyncOperationOfTetheringResult> {
+ public:
+  Operation(INT32 status, std::u16string message) : status_(status), message_(std::move(message)) {}
+  HRESULT STDMETHODCALLTYPE GetResults(INetworkOperatorTetheringOperationResult** result) override {
+    *result = new Result(status_, message_);
+    return S_OK;
+  }
+
+ private:
+  INT32 status_;
+  std::u16string message_;
+};
+
+class Configuration final : public Object<INetworkOperatorTetheringAccessPointConfiguration> {
+ public:
+  HRESULT STDMETHODCALLTYPE get_Ssid(HSTRING* value) override {
+    *value = newText(ssid);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE put_Ssid(HSTRING value) override {
+    ssid = textOf(value);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_Passphrase(HSTRING* value) override {
+    *value = newText(passphrase);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE put_Passphrase(HSTRING value) override {
+    passphrase = textOf(value);
+    return S_OK;
+  }
+
+  std::u16string ssid = u"STAND-IN 1234";
+  std::u16string passphrase = u"stand-in-passphrase";
+};
+
+class Manager final : public Object<INetworkOperatorTetheringManager> {
+ public:
+  HRESULT STDMETHODCALLTYPE get_MaxClientCount(UINT32* value) override {
+    *value = 8;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_ClientCount(UINT32* value) override {
+    *value = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE
+  get_TetheringOperationalState(TetheringOperationalState* value) override {
+    *value = tetheringOn ? TetheringOperationalState::On : TetheringOperationalState::Off;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetCurrentAccessPointConfiguration(
+      INetworkOperatorTetheringAccessPointConfiguration** configuration) override {
+    *configuration = new Configuration;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE
+  ConfigureAccessPointAsync(INetworkOperatorTetheringAccessPointConfiguration* configuration,
+                            IAsyncAction** action) override {
+    HSTRING ssid = nullptr;
+    HSTRING passphrase = nullptr;
+    configuration->get_Ssid(&ssid);
+    configuration->get_Passphrase(&passphrase);
+    record(u"configure", textOf(ssid), textOf(passphrase));
+    WindowsDeleteString(ssid);
+    WindowsDeleteString(passphrase);
+    *action = new Action;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE
+  StartTetheringAsync(IAsyncOperationOfTetheringResult** operation) override {
+    record(u"start");
+    const INT32 status = statusRule("start");
+    if (status == 0) tetheringOn = true;
+    *operation = new Operation(status, rules()["start-message"]);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE
+  StopTetheringAsync(IAsyncOperationOfTetheringResult** operation) override {
+    record(u"stop");
+    const INT32 status = statusRule("stop");
+    if (status == 0) tetheringOn = false;
+    *operation = new Operation(status, u"");
+    return S_OK;
+  }
+};
+
+// Both classes have only statics: nothing to activate.
+class NetworkInformation final : public Object<IActivationFactory, INetworkInformationStatics> {
+ public:
+  HRESULT STDMETHODCALLTYPE ActivateInstance(IInspectable** instance) override {
+    *instance = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetConnectionProfiles(IInspectable** profiles) override {
+    *profiles = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetInternetConnectionProfile(IInspectable** profile) override {
+    *profile = rules()["connection"] == u"none" ? nullptr : internetProfile;
+    if (*profile != nullptr) internetProfile->AddRef();
+    return S_OK;
+  }
+};
+
+class TetheringManagers final
+    : public Object<IActivationFactory, INetworkOperatorTetheringManagerStatics2,
+                    INetworkOperatorTetheringManagerStatics3> {
+ public:
+  HRESULT STDMETHODCALLTYPE ActivateInstance(IInspectable** instance) override {
+    *instance = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetTetheringCapabilityFromConnectionProfile(IInspectable*,
+                                                                        INT32*) override {
+    return E_NOTIMPL;
+  }
+  // Only for the profile of the internet connection.
+  HRESULT STDMETHODCALLTYPE CreateFromConnectionProfile(
+      IInspectable* profile, INetworkOperatorTetheringManager** manager) override {
+    *manager = nullptr;
+    if (profile != internetProfile) return E_INVALIDARG;
+    *manager = new Manager;
+    return S_OK;
+  }
+};
+
+}  // namespace
+
+extern "C" __declspec(dllexport) HRESULT WINAPI
+    DllGetActivationFactory(HSTRING classId, IActivationFactory** factory) {
+  const std::u16string name = textOf(classId);
+  const auto is = [&](const wchar_t* className) {
+    return name == std::u16string(className, className + wcslen(className));
+  };
+  if (is(kNetworkInformationClass)) {
+    *factory = new NetworkInformation;
+  } else if (is(kTetheringManagerClass)) {
+    *factory = new TetheringManagers;
+  } else {
+    *factory = nullptr;
+    return CLASS_E_CLASSNOTAVAILABLE;
+  }
+  return S_OK;
+}
