@@ -5,6 +5,7 @@
 
 #include "hosted_network/command_lines.h"
 #include "hosted_network/driver_report.h"
+#include "hosted_network/sharing_notice.h"
 #include "hosted_network/step_failure.h"
 
 namespace vanterel {
@@ -62,6 +63,7 @@ void Command1_Click(MainWindow& form, System& system) {
   }
 
   if (lengthOk && bothEnabledAre(form, kFalse)) {
+    system.stopSharingHostedNetwork();
     // A failed stop leaves the window running: the network may still be up.
     if (runAll(form, system, {stopStep()})) {
       form.msgBox(u"wifi已关闭", kOkOnly, u"成功");
@@ -91,11 +93,13 @@ void Command1_Click(MainWindow& form, System& system) {
       return;
     }
     if (!runAll(form, system, startSteps(networkName, networkKey))) return;
+    const std::u16string notice = sharingNotice(system.shareInternetWithHostedNetwork());
     form.msgBox(u"无线局域网开启成功 ssid= " + networkName + u"  密码=" + networkKey, kOkOnly,
                 u"成功");
     form.setCaption(Control::Command1, u"关闭无线");
     form.setEnabled(Control::Text1, kFalse);
     form.setEnabled(Control::Text2, kFalse);
+    if (!notice.empty()) form.msgBox(notice, kOkOnly, u"提示");
   }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "system/command_run.h"
+#include "system/internet_sharing.h"
 
 namespace vanterel {
 
@@ -17,6 +18,12 @@ class System {
   // Runs a command line to its end, capturing what it prints.
   virtual CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                                 std::chrono::milliseconds timeout) = 0;
+
+  // Shares the connection this computer reaches the Internet through with
+  // the started hosted network's adapter.
+  virtual SharingOutcome shareInternetWithHostedNetwork() = 0;
+  // Turns that sharing off again, as far as it can; says nothing.
+  virtual void stopSharingHostedNetwork() = 0;
 };
 
 }  // namespace vanterel

@@ -1,14 +1,61 @@
 #include "system/win32_system.h"
 
+#include <memory>
 #include <utility>
 
+#include "app/win32_text.h"
+#include "hosted_network/connection_sharing.h"
+#include "system/win32_connection_sharing.h"
+#include "system/win32_worker.h"
+
 namespace vanterel {
+namespace {
+
+std::u16string systemText(std::uint32_t code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const std::u16string result = length > 0 ? fromWide(text, length) : u"";
+  LocalFree(text);
+  return result;
+}
+
+}  // namespace
 
 Win32System::Win32System(HandleWait wait) : wait_(std::move(wait)) {}
 
 CommandRun Win32System::runCommand(const std::u16string& commandLine, WindowStyle style,
                                    std::chrono::milliseconds timeout) {
   return runCommandLine(commandLine, style, timeout, wait_);
+}
+
+SharingOutcome Win32System::shareInternetWithHostedNetwork() {
+  // Shared with the worker, which may outlive the wait.
+  const auto outcome = std::make_shared<SharingOutcome>();
+  const bool ended = runOffWindowThread(
+      [outcome] {
+        Win32ConnectionSharing sharing;
+        *outcome = shareInternet(sharing);
+      },
+      kSharingTimeout, wait_);
+  if (!ended) {
+    SharingOutcome late;
+    late.kind = SharingOutcome::Kind::TimedOut;
+    return late;
+  }
+  SharingOutcome result = *outcome;
+  if (result.kind == SharingOutcome::Kind::Failed) result.systemText = systemText(result.code);
+  return result;
+}
+
+void Win32System::stopSharingHostedNetwork() {
+  runOffWindowThread(
+      [] {
+        Win32ConnectionSharing sharing;
+        stopSharing(sharing);
+      },
+      kSharingTimeout, wait_);
 }
 
 }  // namespace vanterel

@@ -15,6 +15,8 @@ class Win32System final : public System {
 
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
+  SharingOutcome shareInternetWithHostedNetwork() override;
+  void stopSharingHostedNetwork() override;
 
  private:
   HandleWait wait_;

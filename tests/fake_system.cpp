@@ -8,6 +8,13 @@ CommandRun FakeSystem::runCommand(const std::u16string& commandLine, WindowStyle
   return commandOutcome ? commandOutcome(commandLine) : exitedWith(0);
 }
 
+SharingOutcome FakeSystem::shareInternetWithHostedNetwork() {
+  sharedAfter.push_back(launches.size());
+  return sharingOutcome;
+}
+
+void FakeSystem::stopSharingHostedNetwork() { sharingStoppedAfter.push_back(launches.size()); }
+
 CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output) {
   CommandRun run;
   run.outcome = CommandRun::Outcome::Exited;
