@@ -21,7 +21,12 @@ bool runOffWindowThread(std::function<void()> work, std::chrono::milliseconds ti
                         const HandleWait& wait) {
   auto owned = std::make_unique<std::function<void()>>(std::move(work));
   UniqueHandle thread(CreateThread(nullptr, 0, &runWork, owned.get(), 0, nullptr));
-  if (!thread) return false;
+  if (!thread) {
+    // Out of threads: better a window that stops painting for a while than
+    // work left undone.
+    (*owned)();
+    return true;
+  }
   owned.release();
   return wait(thread.get(), static_cast<DWORD>(timeout.count()));
 }
