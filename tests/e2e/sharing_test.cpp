@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,11 @@ TEST_F(Sharing, SharesTheRoutesConnectionAfterAStartAndUndoesItAtStop) {
       EXPECT_EQ(notice->title, L"提示");
       EXPECT_EQ(notice->buttons.size(), 1u);
       EXPECT_EQ(notice->text.rfind(kNotice + c.reason, 0), 0u) << utf8(notice->text);
+      for (const auto& failure : c.failures) {
+        wchar_t code[32];
+        swprintf(code, 32, L"（错误代码 0x%08X）", static_cast<unsigned>(failure.code));
+        EXPECT_NE(notice->text.find(code), std::wstring::npos) << utf8(notice->text);
+      }
       ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*notice));
     }
     expectRunning();
