@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix in DIR/prefix (once; a complete one is reused), puts
 # the stand-in netsh.exe in place of the system's for both architectures,
-# and sets the registry: a virtual desktop, the DPI, and a Chinese font
-# for 宋体 (SimSun), which Wine does not ship.
+# with the stand-in wlanapi.dll and sharing manager built beside it, and
+# sets the registry: a virtual desktop, the DPI, a Chinese font for 宋体
+# (SimSun), which Wine does not ship, and the sharing manager's class.
 # Usage: make-prefix.sh DIR NETSH_X64 NETSH_X86 [DPI]
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
