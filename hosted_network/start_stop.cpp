@@ -7,6 +7,7 @@
 #include "hosted_network/command_lines.h"
 #include "hosted_network/driver_report.h"
 #include "hosted_network/mobile_hotspot.h"
+#include "hosted_network/sharing_notice.h"
 #include "hosted_network/step_failure.h"
 
 namespace vanterel {
@@ -76,8 +77,14 @@ void Command1_Click(MainWindow& form, System& system) {
 
   if (lengthOk && bothEnabledAre(form, kFalse)) {
     // A failed stop leaves the window running: the network may still be up.
-    const bool stopped = system.mobileHotspotIsOn() ? stopMobileHotspot(form, system)
-                                                    : runAll(form, system, {stopStep()});
+    bool stopped = false;
+    if (system.mobileHotspotIsOn()) {
+      stopped = stopMobileHotspot(form, system);
+    } else {
+      // Leave the computer as it was: no sharing with an adapter that goes.
+      system.stopSharingHostedNetwork();
+      stopped = runAll(form, system, {stopStep()});
+    }
     if (stopped) {
       form.msgBox(u"wifi已关闭", kOkOnly, u"成功");
       form.setCaption(Control::Command1, u"一键开启");
@@ -105,15 +112,21 @@ void Command1_Click(MainWindow& form, System& system) {
       form.msgBox(refusal, kOkOnly, u"错误");
       return;
     }
+    bool mobileHotspotStarted = false;
     const auto mobileHotspot = [&] {
-      return startMobileHotspotInstead(form, system, networkName, networkKey);
+      mobileHotspotStarted = startMobileHotspotInstead(form, system, networkName, networkKey);
+      return mobileHotspotStarted;
     };
     if (!runAll(form, system, startSteps(networkName, networkKey), mobileHotspot)) return;
+    // The Mobile hotspot shares the connection by itself.
+    const std::u16string notice =
+        mobileHotspotStarted ? u"" : sharingNotice(system.shareInternetWithHostedNetwork());
     form.msgBox(u"无线局域网开启成功 ssid= " + networkName + u"  密码=" + networkKey, kOkOnly,
                 u"成功");
     form.setCaption(Control::Command1, u"关闭无线");
     form.setEnabled(Control::Text1, kFalse);
     form.setEnabled(Control::Text2, kFalse);
+    if (!notice.empty()) form.msgBox(notice, kOkOnly, u"提示");
   }
 }
 

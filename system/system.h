@@ -5,6 +5,7 @@
 
 #include "system/command_run.h"
 #include "system/tethering_run.h"
+#include "system/internet_sharing.h"
 
 namespace vanterel {
 
@@ -28,6 +29,11 @@ class System {
                                           const std::u16string& passphrase) = 0;
   virtual bool mobileHotspotIsOn() = 0;
   virtual TetheringRun stopMobileHotspot() = 0;
+  // Shares the connection this computer reaches the Internet through with
+  // the started hosted network's adapter.
+  virtual SharingOutcome shareInternetWithHostedNetwork() = 0;
+  // Turns that sharing off again, as far as it can; says nothing.
+  virtual void stopSharingHostedNetwork() = 0;
 };
 
 }  // namespace vanterel

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "system/win32_worker_thread.h"
+#include "system/win32_worker.h"
 #include "system/winrt_tethering_abi.h"
 
 namespace vanterel {
@@ -302,7 +302,8 @@ template <typename Result>
 std::optional<Result> offWindowThread(std::function<Result()> work, DWORD budget,
                                       const HandleWait& wait) {
   auto result = std::make_shared<std::optional<Result>>();
-  if (!runOffWindowThread([result, work] { *result = work(); }, budget, wait)) return std::nullopt;
+  const auto timeout = std::chrono::milliseconds(budget);
+  if (!runOffWindowThread([result, work] { *result = work(); }, timeout, wait)) return std::nullopt;
   return *result;
 }
 

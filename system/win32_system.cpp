@@ -1,10 +1,28 @@
 #include "system/win32_system.h"
 
+#include <memory>
 #include <utility>
 
 #include "system/win32_mobile_hotspot.h"
+#include "app/win32_text.h"
+#include "hosted_network/connection_sharing.h"
+#include "system/win32_connection_sharing.h"
+#include "system/win32_worker.h"
 
 namespace vanterel {
+namespace {
+
+std::u16string systemText(std::uint32_t code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const std::u16string result = length > 0 ? fromWide(text, length) : u"";
+  LocalFree(text);
+  return result;
+}
+
+}  // namespace
 
 Win32System::Win32System(HandleWait wait) : wait_(std::move(wait)) {}
 
@@ -23,5 +41,32 @@ TetheringRun Win32System::startMobileHotspot(const std::u16string& ssid,
 bool Win32System::mobileHotspotIsOn() { return win32MobileHotspotIsOn(wait_); }
 
 TetheringRun Win32System::stopMobileHotspot() { return win32StopMobileHotspot(wait_); }
+SharingOutcome Win32System::shareInternetWithHostedNetwork() {
+  // Shared with the worker, which may outlive the wait.
+  const auto outcome = std::make_shared<SharingOutcome>();
+  const bool ended = runOffWindowThread(
+      [outcome] {
+        Win32ConnectionSharing sharing;
+        *outcome = shareInternet(sharing);
+      },
+      kSharingTimeout, wait_);
+  if (!ended) {
+    SharingOutcome late;
+    late.kind = SharingOutcome::Kind::TimedOut;
+    return late;
+  }
+  SharingOutcome result = *outcome;
+  if (result.kind == SharingOutcome::Kind::Failed) result.systemText = systemText(result.code);
+  return result;
+}
+
+void Win32System::stopSharingHostedNetwork() {
+  runOffWindowThread(
+      [] {
+        Win32ConnectionSharing sharing;
+        stopSharing(sharing);
+      },
+      kSharingTimeout, wait_);
+}
 
 }  // namespace vanterel

@@ -20,6 +20,8 @@ class Win32System final : public System {
                                   const std::u16string& passphrase) override;
   bool mobileHotspotIsOn() override;
   TetheringRun stopMobileHotspot() override;
+  SharingOutcome shareInternetWithHostedNetwork() override;
+  void stopSharingHostedNetwork() override;
 
  private:
   HandleWait wait_;

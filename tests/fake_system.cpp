@@ -20,6 +20,12 @@ TetheringRun FakeSystem::stopMobileHotspot() {
   if (tetheringAnswer.outcome == TetheringRun::Outcome::Succeeded) mobileHotspotOn = false;
   return tetheringAnswer;
 }
+SharingOutcome FakeSystem::shareInternetWithHostedNetwork() {
+  sharedAfter.push_back(launches.size());
+  return sharingOutcome;
+}
+
+void FakeSystem::stopSharingHostedNetwork() { sharingStoppedAfter.push_back(launches.size()); }
 
 CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output) {
   CommandRun run;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix in DIR/prefix (once; a complete one is reused), puts
 # the stand-in netsh.exe in place of the system's for both architectures,
-# and sets the registry: a virtual desktop, the DPI, and a Chinese font
-# for 宋体 (SimSun), which Wine does not ship.
+# with the stand-in wlanapi.dll and sharing manager built beside it, and
+# sets the registry: a virtual desktop, the DPI, a Chinese font for 宋体
+# (SimSun), which Wine does not ship, and the sharing manager's class.
 # Usage: make-prefix.sh DIR NETSH_X64 NETSH_X86 [DPI]
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
@@ -12,7 +13,11 @@ netsh64=$2
 netsh86=$3
 dpi=${4:-96}
 
-for program in "$netsh64" "$netsh86"; do
+# The sharing stand-ins are built beside netsh.
+stand_ins64=$(dirname "$netsh64")
+stand_ins86=$(dirname "$netsh86")
+for program in "$netsh64" "$netsh86" "$stand_ins64/wlanapi.dll" "$stand_ins86/wlanapi.dll" \
+  "$stand_ins64/stand_in_hnetshare.dll" "$stand_ins86/stand_in_hnetshare.dll"; do
   if [ ! -f "$program" ]; then
     echo "make-prefix.sh: $program is missing; run script/build first" >&2
     exit 1
@@ -61,6 +66,10 @@ cp "$netsh86" "$WINEPREFIX/drive_c/windows/syswow64/netsh.exe"
 tethering=stand_in_tethering.dll
 cp "$(dirname "$netsh64")/$tethering" "$WINEPREFIX/drive_c/windows/system32/$tethering"
 cp "$(dirname "$netsh86")/$tethering" "$WINEPREFIX/drive_c/windows/syswow64/$tethering"
+for dll in wlanapi.dll stand_in_hnetshare.dll; do
+  cp "$stand_ins64/$dll" "$WINEPREFIX/drive_c/windows/system32/$dll"
+  cp "$stand_ins86/$dll" "$WINEPREFIX/drive_c/windows/syswow64/$dll"
+done
 
 set_value() { quietly wine reg add "$1" /v "$2" /t "$3" /d "$4" /f "${@:5}"; }
 set_value 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
@@ -86,6 +95,16 @@ for view in 64 32; do
     set_value "$key" Threading REG_DWORD 0 "/reg:$view"
   done
 done
+# Wine has no sharing manager: the stand-in serves its class, for both
+# programs (a 32-bit one finds system32 redirected to syswow64).
+sharing_manager='HKLM\Software\Classes\CLSID\{5C63C1AD-3956-4FF8-8486-40034758315B}\InprocServer32'
+for view in 64 32; do
+  quietly wine reg add "$sharing_manager" /ve /t REG_SZ \
+    /d 'C:\windows\system32\stand_in_hnetshare.dll' /f "/reg:$view"
+  set_value "$sharing_manager" ThreadingModel REG_SZ Both "/reg:$view"
+done
+# A program that calls what Wine lacks must fail its test, not wait on a dialog.
+set_value 'HKCU\Software\Wine\WineDbg' ShowCrashDialog REG_DWORD 0
 
 # The desktop and the DPI take effect when the server starts afresh.
 quietly wineserver -k || true

@@ -1,3 +1,8 @@
+// IP Helper needs Winsock's definitions before windows.h.
+#include <winsock2.h>
+#include <ws2ipdef.h>
+#include <iphlpapi.h>
+
 #include "tests/e2e/vanterel_test.h"
 
 #include "tests/e2e/driver_settings.h"
@@ -5,6 +10,24 @@
 #include "tests/e2e/window_input.h"
 
 namespace vanterel::e2e {
+namespace {
+
+// Found as the program finds it, by other calls.
+std::string adapterOfRouteToInternet() {
+  DWORD index = 0;
+  if (GetBestInterface(0x01010101, &index) != NO_ERROR) return "";
+  ULONG size = 0;
+  GetAdaptersAddresses(AF_INET, 0, nullptr, nullptr, &size);
+  std::vector<ULONGLONG> buffer(size / sizeof(ULONGLONG) + 1);
+  auto* adapters = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
+  if (GetAdaptersAddresses(AF_INET, 0, nullptr, adapters, &size) != NO_ERROR) return "";
+  for (auto* adapter = adapters; adapter != nullptr; adapter = adapter->Next) {
+    if (adapter->IfIndex == index) return adapter->AdapterName;
+  }
+  return "";
+}
+
+}  // namespace
 
 void VanterelTest::SetUp() {
   const DriverSettings& settings = driverSettings();
@@ -15,9 +38,18 @@ void VanterelTest::SetUp() {
   netshState_ = currentTestFile(L".netsh.state");
   const std::wstring tetheringLog = currentTestFile(L".tethering.log");
   const std::wstring tetheringRules = currentTestFile(L".tethering.rules");
-  for (const auto& file : {netshLog_, netshRules_, netshState_, tetheringLog, tetheringRules}) {
+  sharingSetup_ = currentTestFile(L".sharing.setup");
+  sharingLog_ = currentTestFile(L".sharing.log");
+  for (const auto& file : {netshLog_, netshRules_, netshState_, tetheringLog, tetheringRules,
+                           sharingSetup_, sharingLog_}) {
     DeleteFileW(file.c_str());
   }
+  routeAdapter_ = adapterOfRouteToInternet();
+  ASSERT_FALSE(routeAdapter_.empty()) << "Wine has no route to a public address";
+  SharingSetup network;
+  network.hosted = kHostedAdapter;
+  network.connections = {{routeAdapter_, "none"}, {kHostedAdapter, "none"}};
+  ASSERT_NO_FATAL_FAILURE(setSharing(network));
 
   std::wstring error;
   ASSERT_TRUE(process_.start(settings.program,
@@ -26,6 +58,8 @@ void VanterelTest::SetUp() {
                               {L"VANTEREL_NETSH_STATE", netshState_},
                               {L"VANTEREL_TETHERING_LOG", tetheringLog},
                               {L"VANTEREL_TETHERING_RULES", tetheringRules}},
+                              {L"VANTEREL_SHARING_SETUP", sharingSetup_},
+                              {L"VANTEREL_SHARING_LOG", sharingLog_}},
                              error))
       << utf8(error);
   ASSERT_TRUE(waitUntil([&] { return (window_ = findMainWindow(process_.id())) != nullptr; },
@@ -51,6 +85,20 @@ std::vector<NetshInvocation> VanterelTest::netshInvocations() const {
   const auto invocations = readNetshLog(netshLog_);
   EXPECT_TRUE(invocations.has_value()) << "the netsh log is malformed";
   return invocations.value_or(std::vector<NetshInvocation>{});
+}
+
+void VanterelTest::setSharing(const SharingSetup& setup) {
+  ASSERT_TRUE(writeSharingSetup(sharingSetup_, setup));
+}
+
+SharingSetup VanterelTest::sharingNow() const {
+  const auto setup = readSharingSetup(sharingSetup_);
+  EXPECT_TRUE(setup.has_value()) << "the sharing setup is unreadable";
+  return setup.value_or(SharingSetup{});
+}
+
+std::vector<std::string> VanterelTest::sharingChanges() const {
+  return readSharingLog(sharingLog_);
 }
 
 std::optional<MessageBoxView> VanterelTest::waitForBox(std::chrono::milliseconds timeout) const {

@@ -12,6 +12,7 @@
 #include "tests/e2e/message_box.h"
 #include "tests/e2e/netsh_files.h"
 #include "tests/e2e/netsh_model.h"
+#include "tests/e2e/sharing_setup.h"
 #include "tests/e2e/wait_until.h"
 #include "tests/e2e/window_probe.h"
 
@@ -42,6 +43,18 @@ class VanterelTest : public ::testing::Test {
   // Every run of netsh so far; fails the test when the log is malformed.
   std::vector<NetshInvocation> netshInvocations() const;
 
+  // The network the sharing stand-ins show. By default: the hosted
+  // network's adapter and the connection of the route to the Internet,
+  // nothing shared. Write it before the click.
+  void setSharing(const SharingSetup& setup);
+  SharingSetup sharingNow() const;
+  // The sharing changes the stand-in was asked for so far.
+  std::vector<std::string> sharingChanges() const;
+  static constexpr const char* kHostedAdapter = "{6E1D3A22-5C0B-4F2E-9A41-7D2C8B10E5F3}";
+  // The GUID of the adapter of Wine's route to a public address; empty
+  // when there is none.
+  const std::string& routeAdapter() const { return routeAdapter_; }
+
   std::optional<MessageBoxView> waitForBox(std::chrono::milliseconds timeout = kBoxTimeout) const;
   // Presses its first button; fails the test when it does not go away.
   void dismiss(const MessageBoxView& box);
@@ -58,6 +71,9 @@ class VanterelTest : public ::testing::Test {
   std::wstring netshLog_;
   std::wstring netshRules_;
   std::wstring netshState_;
+  std::wstring sharingSetup_;
+  std::wstring sharingLog_;
+  std::string routeAdapter_;
 };
 
 }  // namespace vanterel::e2e

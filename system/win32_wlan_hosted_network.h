@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+// The hosted-network part of wlanapi.dll, as Windows 7 documents it. MinGW's
+// headers lack it, and the program looks the functions up at run time.
+namespace vanterel {
+
+enum WlanHostedNetworkState : int {
+  kWlanHostedNetworkUnavailable,
+  kWlanHostedNetworkIdle,
+  kWlanHostedNetworkActive,
+};
+
+struct WlanHostedNetworkPeerState {
+  UCHAR peerMacAddress[6];
+  int peerAuthState;
+};
+
+struct WlanHostedNetworkStatus {
+  WlanHostedNetworkState hostedNetworkState;
+  GUID ipDeviceId;
+  UCHAR hostedNetworkAddress[6];
+  ULONG channelFrequency;
+  int dot11PhyType;
+  DWORD numberOfPeers;
+  WlanHostedNetworkPeerState peerList[1];
+};
+
+// The client version of Windows Vista and later.
+constexpr DWORD kWlanClientVersion = 2;
+
+using WlanOpenHandleFunction = DWORD(WINAPI*)(DWORD clientVersion, void* reserved,
+                                              DWORD* negotiatedVersion, HANDLE* client);
+using WlanCloseHandleFunction = DWORD(WINAPI*)(HANDLE client, void* reserved);
+using WlanFreeMemoryFunction = void(WINAPI*)(void* memory);
+using WlanHostedNetworkQueryStatusFunction = DWORD(WINAPI*)(HANDLE client,
+                                                            WlanHostedNetworkStatus** status,
+                                                            void* reserved);
+
+}  // namespace vanterel

@@ -1,0 +1,223 @@
+#include "hosted_network/connection_sharing.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vanterel {
+namespace {
+
+const std::u16string kHosted = u"{4B1C0D2E-0000-4000-8000-00000000000A}";
+const std::u16string kInternet = u"{4B1C0D2E-0000-4000-8000-00000000000B}";
+const std::u16string kOther = u"{4B1C0D2E-0000-4000-8000-00000000000C}";
+const std::u16string kOtherPrivate = u"{4B1C0D2E-0000-4000-8000-00000000000D}";
+constexpr std::uint32_t kAllSubscribersFailed = 0x80040201;
+constexpr std::uint32_t kAccessDenied = 0x80070005;
+
+using Role = SharingRole;
+using Kind = SharingOutcome::Kind;
+
+// The sharing manager in memory: one pair at a time, as Windows shares.
+class FakeSharing final : public ConnectionSharing {
+ public:
+  std::u16string hosted = kHosted;
+  std::u16string internet = kInternet;
+  std::vector<SharedConnection> connections;
+  std::optional<SharingCallFailure> failing;
+  std::vector<std::u16string> changes;
+
+  SharingCall hostedAdapter(std::u16string& guid) override {
+    guid = hosted;
+    return answer(SharingStep::FindHostedAdapter);
+  }
+  SharingCall internetAdapter(std::u16string& guid) override {
+    guid = internet;
+    return answer(SharingStep::FindInternetConnection);
+  }
+  SharingCall listConnections(std::vector<SharedConnection>& listed) override {
+    for (SharingStep step : {SharingStep::OpenSharingManager, SharingStep::ListConnections,
+                             SharingStep::ReadConnection, SharingStep::ReadSharing}) {
+      if (const SharingCall failed = answer(step)) return failed;
+    }
+    listed = connections;
+    return SharingCall{};
+  }
+  SharingCall disableSharing(std::size_t connection) override {
+    changes.push_back(u"off " + connections.at(connection).guid);
+    if (const SharingCall failed = answer(SharingStep::DisableSharing)) return failed;
+    connections.at(connection).role = Role::None;
+    return SharingCall{};
+  }
+  SharingCall enableSharing(std::size_t connection, Role role) override {
+    const bool isPublic = role == Role::Public;
+    changes.push_back((isPublic ? u"public " : u"private ") + connections.at(connection).guid);
+    const SharingStep step = isPublic ? SharingStep::SharePublic : SharingStep::SharePrivate;
+    if (const SharingCall failed = answer(step)) return failed;
+    for (const auto& other : connections) {
+      if (other.role == role) return SharingCallFailure{step, kAllSubscribersFailed};
+    }
+    connections.at(connection).role = role;
+    return SharingCall{};
+  }
+
+ private:
+  SharingCall answer(SharingStep step) const {
+    return failing && failing->step == step ? failing : SharingCall{};
+  }
+};
+
+std::vector<SharedConnection> unshared() {
+  return {{kOther, Role::None},
+          {u"4b1c0d2e-0000-4000-8000-00000000000b", Role::None},
+          {kHosted, Role::None}};
+}
+
+TEST(ShareInternet, SharesTheRoutesConnectionWithTheHostedAdapterOnlyWhenNeeded) {
+  const std::vector<std::u16string> sharedAnew = {u"public " + unshared()[1].guid,
+                                                  u"private " + kHosted};
+  const struct {
+    const char* name;
+    std::vector<SharedConnection> before;
+    std::u16string internet;
+    std::optional<SharingCallFailure> failing;
+    Kind kind;
+    std::vector<std::u16string> changes;
+    std::vector<Role> after;  // of each connection, in order
+  } cases[] = {
+      {"nothing shared yet",
+       unshared(),
+       kInternet,
+       {},
+       Kind::Shared,
+       sharedAnew,
+       {Role::None, Role::Public, Role::Private}},
+      {"already shared",
+       {{kOther, Role::None}, {kInternet, Role::Public}, {u"{" + kHosted.substr(1), Role::Private}},
+       u"4B1C0D2E-0000-4000-8000-00000000000B",
+       {},
+       Kind::Shared,
+       {},
+       {Role::None, Role::Public, Role::Private}},
+      {"another pair shared",
+       {{kOther, Role::Public},
+        {kInternet, Role::None},
+        {kHosted, Role::None},
+        {kOtherPrivate, Role::Private}},
+       kInternet,
+       {},
+       Kind::Shared,
+       {u"off " + kOther, u"off " + kOtherPrivate, u"public " + kInternet, u"private " + kHosted},
+       {Role::None, Role::Public, Role::Private, Role::None}},
+      {"the hosted adapter shared as public",
+       {{kOther, Role::None}, {kInternet, Role::Private}, {kHosted, Role::Public}},
+       kInternet,
+       {},
+       Kind::Shared,
+       {u"off " + kInternet, u"off " + kHosted, u"public " + kInternet, u"private " + kHosted},
+       {Role::None, Role::Public, Role::Private}},
+      {"no route", unshared(), u"", {}, Kind::NoInternet, {}, {Role::None, Role::None, Role::None}},
+      {"a route only through the hotspot",
+       unshared(),
+       kHosted,
+       {},
+       Kind::NoInternet,
+       {},
+       {Role::None, Role::None, Role::None}},
+      {"hosted adapter missing",
+       {{kOther, Role::None}, {kInternet, Role::None}},
+       kInternet,
+       {},
+       Kind::HostedNotListed,
+       {},
+       {Role::None, Role::None}},
+      {"Internet connection missing",
+       {{kOther, Role::Public}, {kHosted, Role::None}},
+       kInternet,
+       {},
+       Kind::InternetNotListed,
+       {},
+       {Role::Public, Role::None}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeSharing sharing;
+    sharing.connections = c.before;
+    sharing.internet = c.internet;
+    const SharingOutcome outcome = shareInternet(sharing);
+    EXPECT_EQ(outcome.kind, c.kind);
+    EXPECT_EQ(sharing.changes, c.changes);
+    ASSERT_EQ(sharing.connections.size(), c.after.size());
+    for (std::size_t i = 0; i < c.after.size(); ++i) {
+      EXPECT_EQ(sharing.connections[i].role, c.after[i]) << "connection " << i;
+    }
+  }
+}
+
+TEST(ShareInternet, AFailedCallEndsTheSharingAndNamesItsStepAndCode) {
+  const struct {
+    SharingStep step;
+    std::size_t changesMade;
+  } cases[] = {
+      {SharingStep::FindHostedAdapter, 0},  {SharingStep::FindInternetConnection, 0},
+      {SharingStep::OpenSharingManager, 0}, {SharingStep::ListConnections, 0},
+      {SharingStep::ReadConnection, 0},     {SharingStep::ReadSharing, 0},
+      {SharingStep::DisableSharing, 1},     {SharingStep::SharePublic, 2},
+      {SharingStep::SharePrivate, 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.step));
+    FakeSharing sharing;
+    sharing.connections = {{kOther, Role::Public}, {kInternet, Role::None}, {kHosted, Role::None}};
+    sharing.failing = SharingCallFailure{c.step, kAccessDenied};
+    const SharingOutcome outcome = shareInternet(sharing);
+    EXPECT_EQ(outcome.kind, Kind::Failed);
+    EXPECT_EQ(outcome.step, c.step);
+    EXPECT_EQ(outcome.code, kAccessDenied);
+    EXPECT_EQ(sharing.changes.size(), c.changesMade);
+  }
+}
+
+TEST(StopSharing, UndoesOnlyAPairWhoseHostedAdapterIsPrivate) {
+  const struct {
+    const char* name;
+    std::vector<SharedConnection> before;
+    std::optional<SharingCallFailure> failing;
+    std::vector<std::u16string> changes;
+  } cases[] = {
+      {"shared pair",
+       {{kOther, Role::None}, {kInternet, Role::Public}, {kHosted, Role::Private}},
+       {},
+       {u"off " + kHosted, u"off " + kInternet}},
+      {"turning off fails, the other side still tried",
+       {{kInternet, Role::Public}, {kHosted, Role::Private}},
+       SharingCallFailure{SharingStep::DisableSharing, kAccessDenied},
+       {u"off " + kHosted, u"off " + kInternet}},
+      {"someone else's pair",
+       {{kOther, Role::Public}, {kOtherPrivate, Role::Private}, {kHosted}},
+       {},
+       {}},
+      {"hosted adapter public", {{kHosted, Role::Public}, {kOther, Role::Private}}, {}, {}},
+      {"hosted adapter unknown", {{kInternet, Role::Public}, {kOther, Role::Private}}, {}, {}},
+      {"hosted network not found",
+       {{kInternet, Role::Public}, {kHosted, Role::Private}},
+       SharingCallFailure{SharingStep::FindHostedAdapter, kAccessDenied},
+       {}},
+      {"list fails",
+       {{kInternet, Role::Public}, {kHosted, Role::Private}},
+       SharingCallFailure{SharingStep::ReadSharing, kAccessDenied},
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeSharing sharing;
+    sharing.connections = c.before;
+    sharing.failing = c.failing;
+    stopSharing(sharing);
+    EXPECT_EQ(sharing.changes, c.changes);
+  }
+}
+
+}  // namespace
+}  // namespace vanterel
