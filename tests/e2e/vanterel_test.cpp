@@ -57,7 +57,7 @@ void VanterelTest::SetUp() {
                               {L"VANTEREL_NETSH_RULES", netshRules_},
                               {L"VANTEREL_NETSH_STATE", netshState_},
                               {L"VANTEREL_TETHERING_LOG", tetheringLog},
-                              {L"VANTEREL_TETHERING_RULES", tetheringRules}},
+                              {L"VANTEREL_TETHERING_RULES", tetheringRules},
                               {L"VANTEREL_SHARING_SETUP", sharingSetup_},
                               {L"VANTEREL_SHARING_LOG", sharingLog_}},
                              error))
