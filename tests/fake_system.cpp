@@ -20,6 +20,7 @@ TetheringRun FakeSystem::stopMobileHotspot() {
   if (tetheringAnswer.outcome == TetheringRun::Outcome::Succeeded) mobileHotspotOn = false;
   return tetheringAnswer;
 }
+
 SharingOutcome FakeSystem::shareInternetWithHostedNetwork() {
   sharedAfter.push_back(launches.size());
   return sharingOutcome;

@@ -37,14 +37,13 @@ class FakeSystem final : public System {
                                   const std::u16string& passphrase) override;
   bool mobileHotspotIsOn() override { return mobileHotspotOn; }
   TetheringRun stopMobileHotspot() override;
+
   // How sharing the connection ends; by default it is shared.
   SharingOutcome sharingOutcome;
   // For each sharing call, how many commands had been launched before it.
   std::vector<std::size_t> sharedAfter;
   std::vector<std::size_t> sharingStoppedAfter;
 
-  CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
-                        std::chrono::milliseconds timeout) override;
   SharingOutcome shareInternetWithHostedNetwork() override;
   void stopSharingHostedNetwork() override;
 };
