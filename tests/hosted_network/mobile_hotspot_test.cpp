@@ -74,6 +74,8 @@ TEST(MobileHotspot, TakesOverOnlyWhenTheDriverCannotHostAndWindowsHasIt) {
 
     ASSERT_EQ(form.boxes.size(), 1u);
     EXPECT_EQ(isRunning(form), c.takesOver);
+    // The Mobile hotspot shares the connection by itself.
+    EXPECT_TRUE(system.sharedAfter.empty());
     if (c.takesOver) {
       EXPECT_EQ(system.tetheringRequests,
                 std::vector<std::u16string>{u"start " + kName + u" " + kKey});
@@ -205,6 +207,8 @@ TEST(MobileHotspot, TheStopClickStopsTheMobileHotspotWhenItIsOnAndNetshOtherwise
     const std::vector<std::u16string> stops = {u"stop", u"stop"};
     EXPECT_EQ(system.tetheringRequests, on ? stops : std::vector<std::u16string>{});
     EXPECT_EQ(system.launches.size(), on ? 0u : 1u);
+    // Only a hosted network had its connection shared.
+    EXPECT_EQ(system.sharingStoppedAfter.size(), on ? 0u : 1u);
     ASSERT_EQ(form.boxes.size(), 1u);
     EXPECT_EQ(form.boxes[0].prompt, u"wifi已关闭");
     EXPECT_FALSE(isRunning(form));
