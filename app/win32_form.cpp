@@ -58,8 +58,7 @@ int systemDpi() {
 }  // namespace
 
 Win32Form::Win32Form(const FormDescription& description)
-    : description_(description),
-      system_([this](HANDLE handle, DWORD milliseconds) {
+    : description_(description), system_([this](HANDLE handle, DWORD milliseconds) {
         return waitWhileBusy(handle, milliseconds);
       }) {}
 

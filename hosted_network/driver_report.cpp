@@ -33,7 +33,8 @@ HostedNetworkSupport readShowDrivers(const std::u16string& output) {
   bool sawNo = false;
   for (const std::u16string& line : linesOf(output)) {
     const std::u16string whole = trimmed(line);
-    if (whole == u"系统上没有无线接口。" || whole == u"There is no wireless interface on the system.") {
+    if (whole == u"系统上没有无线接口。" ||
+        whole == u"There is no wireless interface on the system.") {
       return HostedNetworkSupport::NoWirelessInterface;
     }
     // Chinese netsh may write a full-width colon.

@@ -57,7 +57,8 @@ NetshAnswer setHostedNetwork(const std::vector<std::u16string>& parameters, Nets
       const std::u16string mode = lowered(value);
       if (mode != u"allow" && mode != u"disallow") return refused(kBadParameter);
       changed.allowed = mode == u"allow";
-      said += changed.allowed ? u"承载网络模式已设置为允许。\r\n" : u"承载网络模式已设置为禁止。\r\n";
+      said +=
+          changed.allowed ? u"承载网络模式已设置为允许。\r\n" : u"承载网络模式已设置为禁止。\r\n";
     } else if (tag == u"ssid") {
       const std::size_t bytes = ssidLength(value);
       if (bytes == 0 || bytes > 32) return refused(u"SSID 的长度必须在 1 到 32 个字节之间。");
@@ -146,8 +147,9 @@ std::optional<NetshState> parseNetshState(const std::string& file) {
       (name == "ssid" ? state.ssid : state.key) = *text;
     } else if ((name == "allowed" || name == "keyPersistent" || name == "started") &&
                (yes || value == "no")) {
-      (name == "allowed" ? state.allowed : name == "started" ? state.started : state.keyPersistent) =
-          yes;
+      (name == "allowed"   ? state.allowed
+       : name == "started" ? state.started
+                           : state.keyPersistent) = yes;
     } else {
       return std::nullopt;
     }

@@ -51,16 +51,16 @@ void PressTest::expectStartAndStopWith(const std::u16string& name, const std::u1
   const auto box = press();
   ASSERT_TRUE(box.has_value()) << "no message box after pressing the button";
   const std::vector<NetshInvocation> launched = launchedByPress();
-  const std::size_t expected = refusedBy == nullptr                 ? 4
+  const std::size_t expected = refusedBy == nullptr                         ? 4
                                : std::wstring(refusedBy) == L"设置无线名称" ? 2
-                                                                      : 3;
+                                                                            : 3;
   ASSERT_EQ(launched.size(), expected);
   EXPECT_EQ(netshArguments(launched[1]),
             (Arguments{u"wlan", u"set", u"hostednetwork", u"ssid=" + name}))
       << utf8(toWide(launched[1].commandLine));
   if (launched.size() > 2) {
-    EXPECT_EQ(netshArguments(launched[2]), (Arguments{u"wlan", u"set", u"hostednetwork",
-                                                      u"key=" + key, u"keyUsage=persistent"}))
+    EXPECT_EQ(netshArguments(launched[2]),
+              (Arguments{u"wlan", u"set", u"hostednetwork", u"key=" + key, u"keyUsage=persistent"}))
         << utf8(toWide(launched[2].commandLine));
   }
   if (refusedBy != nullptr) {

@@ -18,8 +18,8 @@
 namespace {
 
 using vanterel::UniqueHandle;
-using vanterel::e2e::NetshInvocation;
 using vanterel::e2e::NetshAnswer;
+using vanterel::e2e::NetshInvocation;
 using vanterel::e2e::NetshRule;
 using vanterel::e2e::NetshState;
 
@@ -86,9 +86,8 @@ std::size_t consoleCodePageLength(const std::u16string& text) {
   UINT codePage = GetConsoleOutputCP();
   if (codePage == 0) codePage = GetOEMCP();
   const std::wstring wide = vanterel::toWide(text);
-  return static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, wide.data(),
-                                                      static_cast<int>(wide.size()), nullptr, 0,
-                                                      nullptr, nullptr));
+  return static_cast<std::size_t>(WideCharToMultiByte(
+      codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr));
 }
 
 // A test names a state file of its own; other runs share one in the
@@ -161,8 +160,7 @@ int wmain(int, wchar_t**) {
   // Its own name first, then what netsh reads.
   std::vector<std::u16string> arguments = invocation.arguments;
   if (!arguments.empty()) arguments.erase(arguments.begin());
-  const NetshAnswer answer =
-      vanterel::e2e::answerNetsh(arguments, after, &consoleCodePageLength);
+  const NetshAnswer answer = vanterel::e2e::answerNetsh(arguments, after, &consoleCodePageLength);
   if (!(after == *before)) writeWholeFile(state, vanterel::e2e::formatNetshState(after));
   print(GetStdHandle(STD_OUTPUT_HANDLE), answer.output);
   return static_cast<int>(answer.exitCode);

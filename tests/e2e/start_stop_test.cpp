@@ -114,10 +114,11 @@ TEST_F(StartStop, AFailedStartGivesTheAdviceForTheAdapter) {
     const auto failed = press();
     ASSERT_TRUE(failed.has_value()) << "no message box after pressing the button";
     EXPECT_EQ(failed->title, L"错误");
-    EXPECT_EQ(failed->text,
-              std::wstring(L"“启动承载网络”失败：netsh 返回错误代码 1。\r\n\r\n无法启动承载网络。\r\n"
-                           L"组或资源的状态不是执行请求操作的正确状态。\r\n\r\n") +
-                  c.advice);
+    EXPECT_EQ(
+        failed->text,
+        std::wstring(L"“启动承载网络”失败：netsh 返回错误代码 1。\r\n\r\n无法启动承载网络。\r\n"
+                     L"组或资源的状态不是执行请求操作的正确状态。\r\n\r\n") +
+            c.advice);
     const std::vector<NetshInvocation> launched = launchedByPress();
     ASSERT_EQ(launched.size(), 5u);
     EXPECT_EQ(netshArguments(launched[4]), (Arguments{u"wlan", u"show", u"drivers"}));

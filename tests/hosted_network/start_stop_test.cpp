@@ -141,7 +141,8 @@ const CommandRun::Outcome kFailures[] = {
     CommandRun::Outcome::Exited, CommandRun::Outcome::CouldNotStart, CommandRun::Outcome::TimedOut};
 
 // Types both fields, clicks, and forgets what that click showed and launched.
-void startRunning(FakeMainWindow& form, FakeSystem& system, const std::u16string& name, const std::u16string& key) {
+void startRunning(FakeMainWindow& form, FakeSystem& system, const std::u16string& name,
+                  const std::u16string& key) {
   form.type(Control::Text1, name);
   form.type(Control::Text2, key);
   Command1_Click(form, system);
@@ -285,7 +286,7 @@ TEST(Command1Click, AFailedStartStepEndsTheClickAndTheWindowStaysIdle) {
       FakeSystem system;
       system.commandOutcome = [&system, failing, outcome](const std::u16string&) {
         return system.launches.size() == failing + 1 ? endedAs(outcome, u"netsh 的输出")
-                                                   : exitedWith(0);
+                                                     : exitedWith(0);
       };
       form.type(Control::Text1, kName);
       form.type(Control::Text2, kKey);
@@ -353,7 +354,8 @@ TEST(Command1Click, AFailedStartSaysWhatTheDriversTell) {
     form.type(Control::Text2, kKey);
     Command1_Click(form, system);
 
-    const std::u16string failure = u"“启动承载网络”失败：netsh 返回错误代码 1。\r\n\r\n" + kNoAdapter;
+    const std::u16string failure =
+        u"“启动承载网络”失败：netsh 返回错误代码 1。\r\n\r\n" + kNoAdapter;
     EXPECT_TRUE(showedExactly(
         form, {exactBox(u"错误", c.advice.empty() ? failure : failure + u"\r\n\r\n" + c.advice)}));
     EXPECT_TRUE(isIdle(form));
@@ -361,8 +363,9 @@ TEST(Command1Click, AFailedStartSaysWhatTheDriversTell) {
 }
 
 TEST(Command1Click, NetshAskingForAdministratorRightsSaysHowToGiveThem) {
-  const std::u16string outputs[] = {u"请求的操作需要提升(作为管理员运行)。",
-                                    u"The requested operation requires elevation (Run as administrator)."};
+  const std::u16string outputs[] = {
+      u"请求的操作需要提升(作为管理员运行)。",
+      u"The requested operation requires elevation (Run as administrator)."};
   for (const auto& output : outputs) {
     for (std::size_t failing = 0; failing < kStartSteps; ++failing) {
       FakeMainWindow form;
