@@ -1,8 +1,7 @@
 #include "hosted_network/command_lines.h"
 
-#include <cstdio>
-
 #include "hosted_network/command_line_encoding.h"
+#include "hosted_network/message_text.h"
 
 namespace vanterel {
 namespace {
@@ -11,11 +10,7 @@ std::u16string refusalOfField(const std::u16string& field, const std::u16string&
   const auto bad = firstUnencodableCharacter(value);
   if (!bad) return u"";
   // Control characters are invisible, so the message gives the code.
-  char code[8];
-  std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(*bad));
-  std::u16string message = field + u"中不能含有控制字符 U+";
-  for (const char* p = code; *p != '\0'; ++p) message += static_cast<char16_t>(*p);
-  return message + u"，请删除后重试。";
+  return field + u"中不能含有控制字符 U+" + hexadecimal(*bad, 4) + u"，请删除后重试。";
 }
 
 }  // namespace

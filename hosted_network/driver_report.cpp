@@ -2,15 +2,13 @@
 
 #include <vector>
 
+#include "hosted_network/message_text.h"
+
 namespace vanterel {
 namespace {
 
-std::u16string trimmed(const std::u16string& text) {
-  const std::u16string blanks = u" \t\r\n\u3000";
-  const auto first = text.find_first_not_of(blanks);
-  if (first == std::u16string::npos) return u"";
-  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
+// netsh may pad with ideographic spaces as well.
+std::u16string trimmedLine(const std::u16string& text) { return trimmed(text, u" \t\r\n\u3000"); }
 
 std::vector<std::u16string> linesOf(const std::u16string& text) {
   std::vector<std::u16string> lines;
@@ -32,7 +30,7 @@ bool isNo(const std::u16string& value) { return value == u"否" || value == u"No
 HostedNetworkSupport readShowDrivers(const std::u16string& output) {
   bool sawNo = false;
   for (const std::u16string& line : linesOf(output)) {
-    const std::u16string whole = trimmed(line);
+    const std::u16string whole = trimmedLine(line);
     if (whole == u"系统上没有无线接口。" ||
         whole == u"There is no wireless interface on the system.") {
       return HostedNetworkSupport::NoWirelessInterface;
@@ -40,9 +38,9 @@ HostedNetworkSupport readShowDrivers(const std::u16string& output) {
     // Chinese netsh may write a full-width colon.
     const auto colon = line.find_first_of(u":：");
     if (colon == std::u16string::npos) continue;
-    const std::u16string label = trimmed(line.substr(0, colon));
+    const std::u16string label = trimmedLine(line.substr(0, colon));
     if (label != u"支持的承载网络" && label != u"Hosted network supported") continue;
-    const std::u16string value = trimmed(line.substr(colon + 1));
+    const std::u16string value = trimmedLine(line.substr(colon + 1));
     // One capable adapter is enough to host.
     if (isYes(value)) return HostedNetworkSupport::Supported;
     if (isNo(value)) sawNo = true;

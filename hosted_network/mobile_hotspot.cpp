@@ -1,6 +1,6 @@
 #include "hosted_network/mobile_hotspot.h"
 
-#include <cstdio>
+#include "hosted_network/message_text.h"
 
 namespace vanterel {
 namespace {
@@ -40,12 +40,6 @@ std::u16string stepName(TetheringStep step) {
   return u"";
 }
 
-std::u16string ascii(const char* text) {
-  std::u16string result;
-  for (const char* p = text; *p != '\0'; ++p) result += static_cast<char16_t>(*p);
-  return result;
-}
-
 std::u16string meaningOf(TetheringStatus status) {
   switch (status) {
     case TetheringStatus::Success:
@@ -67,9 +61,7 @@ std::u16string meaningOf(TetheringStatus status) {
     case TetheringStatus::NetworkLimitedConnectivity:
       return u"要共享的网络连接受限。请确认这台电脑能够上网后再试。";
   }
-  char code[16];
-  std::snprintf(code, sizeof code, "%d", static_cast<int>(status));
-  return u"系统返回了未知的状态 " + ascii(code) + u"。";
+  return u"系统返回了未知的状态 " + decimal(static_cast<int>(status)) + u"。";
 }
 
 bool succeeded(const TetheringRun& run, MainWindow& form) {
@@ -109,12 +101,9 @@ std::u16string describeTetheringFailure(const TetheringRun& run) {
     case TetheringRun::Outcome::Refused:
       message += meaningOf(run.status);
       break;
-    case TetheringRun::Outcome::CallFailed: {
-      char code[16];
-      std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(run.error));
-      message += u"系统返回错误代码 " + ascii(code) + u"。";
+    case TetheringRun::Outcome::CallFailed:
+      message += u"系统返回错误代码 0x" + hexadecimal(run.error, 8) + u"。";
       break;
-    }
     case TetheringRun::Outcome::TimedOut:
       message += u"系统在 30 秒内没有完成，已放弃。请稍后再试。";
       break;

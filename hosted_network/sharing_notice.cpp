@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "hosted_network/message_text.h"
+
 namespace vanterel {
 namespace {
 
@@ -30,25 +32,6 @@ const char16_t* nameOf(SharingStep step) {
   return u"共享网络连接";
 }
 
-std::u16string decimal(long long number) {
-  const std::string digits = std::to_string(number);
-  return std::u16string(digits.begin(), digits.end());
-}
-
-std::u16string hexadecimal(std::uint32_t code) {
-  const char16_t digits[] = u"0123456789ABCDEF";
-  std::u16string text = u"0x";
-  for (int shift = 28; shift >= 0; shift -= 4) text += digits[(code >> shift) & 0xF];
-  return text;
-}
-
-std::u16string trimmed(const std::u16string& text) {
-  const std::u16string blanks = u" \t\r\n";
-  const auto first = text.find_first_not_of(blanks);
-  if (first == std::u16string::npos) return u"";
-  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 std::u16string reasonFor(const SharingOutcome& outcome) {
   switch (outcome.kind) {
     case SharingOutcome::Kind::Shared:
@@ -67,7 +50,7 @@ std::u16string reasonFor(const SharingOutcome& outcome) {
   std::u16string reason = std::u16string(nameOf(outcome.step)) + u"失败：";
   const std::u16string text = trimmed(outcome.systemText);
   if (!text.empty()) reason += text;
-  return reason + u"（错误代码 " + hexadecimal(outcome.code) + u"）";
+  return reason + u"（错误代码 " + u"0x" + hexadecimal(outcome.code, 8) + u"）";
 }
 
 }  // namespace

@@ -2,23 +2,17 @@
 
 #include <string>
 
+#include "hosted_network/message_text.h"
+
 namespace vanterel {
 namespace {
 
 // Keeps the message box within the screen when a program prints a lot.
 constexpr std::size_t kMaxShownOutput = 1500;
 
-std::u16string decimal(std::uint32_t number) {
-  const std::string digits = std::to_string(number);
-  return std::u16string(digits.begin(), digits.end());
-}
-
-std::u16string trimmed(const std::u16string& text) {
-  const std::u16string blanks = u" \t\r\n";
-  const auto first = text.find_first_not_of(blanks);
-  if (first == std::u16string::npos) return u"";
-  const auto last = text.find_last_not_of(blanks);
-  std::u16string kept = text.substr(first, last - first + 1);
+// What a program printed, trimmed, and cut where it is long.
+std::u16string shownOutput(const std::u16string& output) {
+  std::u16string kept = trimmed(output);
   if (kept.size() > kMaxShownOutput) {
     std::size_t cut = kMaxShownOutput;
     // Never keep the first half of a surrogate pair without its second.
@@ -46,14 +40,13 @@ bool succeeded(const CommandRun& run) {
 
 std::u16string describeFailure(const Step& step, const CommandRun& run) {
   std::u16string message = u"“" + step.name + u"”失败：";
-  const std::u16string output = trimmed(run.output);
+  const std::u16string output = shownOutput(run.output);
   switch (run.outcome) {
     case CommandRun::Outcome::CouldNotStart:
       message += u"无法启动命令解释器 cmd。";
       break;
     case CommandRun::Outcome::TimedOut:
-      message += u"命令在 " + decimal(static_cast<std::uint32_t>(kStepTimeout.count())) +
-                 u" 秒内没有结束，已被终止。";
+      message += u"命令在 " + decimal(kStepTimeout.count()) + u" 秒内没有结束，已被终止。";
       break;
     case CommandRun::Outcome::Exited:
       message += u"netsh 返回错误代码 " + decimal(run.exitCode) + u"。";

@@ -5,6 +5,7 @@
 
 #include "app/win32_handle.h"
 #include "app/win32_text.h"
+#include "system/win32_system_message.h"
 
 namespace vanterel {
 namespace {
@@ -37,14 +38,8 @@ std::u16string decodeConsoleOutput(const std::string& bytes) {
 }
 
 std::u16string systemErrorText(DWORD error) {
-  wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::u16string result = fromWide(text, length);
-  LocalFree(text);
   const std::string code = "(" + std::to_string(error) + ")";
-  return result + std::u16string(code.begin(), code.end());
+  return systemMessage(error) + std::u16string(code.begin(), code.end());
 }
 
 std::wstring systemCmdPath() {

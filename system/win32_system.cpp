@@ -3,26 +3,13 @@
 #include <memory>
 #include <utility>
 
-#include "system/win32_mobile_hotspot.h"
-#include "app/win32_text.h"
 #include "hosted_network/connection_sharing.h"
 #include "system/win32_connection_sharing.h"
+#include "system/win32_mobile_hotspot.h"
+#include "system/win32_system_message.h"
 #include "system/win32_worker.h"
 
 namespace vanterel {
-namespace {
-
-std::u16string systemText(std::uint32_t code) {
-  wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  const std::u16string result = length > 0 ? fromWide(text, length) : u"";
-  LocalFree(text);
-  return result;
-}
-
-}  // namespace
 
 Win32System::Win32System(HandleWait wait) : wait_(std::move(wait)) {}
 
@@ -56,7 +43,7 @@ SharingOutcome Win32System::shareInternetWithHostedNetwork() {
     return late;
   }
   SharingOutcome result = *outcome;
-  if (result.kind == SharingOutcome::Kind::Failed) result.systemText = systemText(result.code);
+  if (result.kind == SharingOutcome::Kind::Failed) result.systemText = systemMessage(result.code);
   return result;
 }
 
