@@ -160,6 +160,18 @@ std::optional<std::u16string> unescapeField(const std::string& field) {
   return out;
 }
 
+std::vector<std::string> splitLines(const std::string& file) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  while (begin < file.size()) {
+    std::size_t end = file.find('\n', begin);
+    if (end == std::string::npos) end = file.size();
+    lines.push_back(file.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  return lines;
+}
+
 std::vector<std::string> splitFields(const std::string& line) {
   std::vector<std::string> fields;
   std::size_t begin = 0;

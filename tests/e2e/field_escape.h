@@ -16,6 +16,9 @@ std::string escapeField(const std::u16string& text);
 // The text an escaped field stands for; nothing when the field is malformed.
 std::optional<std::u16string> unescapeField(const std::string& field);
 
+// The lines of a file, the last one with or without its line break.
+std::vector<std::string> splitLines(const std::string& file);
+
 // Splits a line at its tabs; an empty line is one empty field.
 std::vector<std::string> splitFields(const std::string& line);
 

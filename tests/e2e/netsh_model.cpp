@@ -1,11 +1,17 @@
 #include "tests/e2e/netsh_model.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "tests/e2e/field_escape.h"
 
 namespace vanterel::e2e {
 namespace {
 
 constexpr std::uint32_t kFailed = 1;
+
+// As the state file names them, in the order of WirelessAdapter.
+const std::string kAdapterNames[] = {"can-host", "cannot-host", "none"};
 
 std::u16string lowered(const std::u16string& text) {
   std::u16string result = text;
@@ -73,7 +79,6 @@ NetshAnswer setHostedNetwork(const std::vector<std::u16string>& parameters, Nets
     } else if (tag == u"keyusage") {
       const std::u16string usage = lowered(value);
       if (usage != u"persistent" && usage != u"temporary") return refused(kBadParameter);
-      changed.keyPersistent = usage == u"persistent";
     } else {
       return refused(kBadParameter);
     }
@@ -82,12 +87,11 @@ NetshAnswer setHostedNetwork(const std::vector<std::u16string>& parameters, Nets
   return {0, said};
 }
 
-NetshAnswer startHostedNetwork(NetshState& state) {
+NetshAnswer startHostedNetwork(const NetshState& state) {
   if (state.adapter != WirelessAdapter::CanHost || !state.allowed || state.ssid.empty() ||
       state.key.empty()) {
     return refused(u"无法启动承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。");
   }
-  state.started = true;
   return {0, u"已启动承载网络。\r\n"};
 }
 
@@ -107,49 +111,28 @@ NetshAnswer showDrivers(const NetshState& state) {
 }  // namespace
 
 std::string formatNetshState(const NetshState& state) {
-  const char* adapter = state.adapter == WirelessAdapter::CanHost      ? "can-host"
-                        : state.adapter == WirelessAdapter::CannotHost ? "cannot-host"
-                                                                       : "none";
-  std::string file = std::string("adapter\t") + adapter + '\n';
-  file += std::string("allowed\t") + (state.allowed ? "yes" : "no") + '\n';
-  file += "ssid\t" + escapeField(state.ssid) + '\n';
-  file += "key\t" + escapeField(state.key) + '\n';
-  file += std::string("keyPersistent\t") + (state.keyPersistent ? "yes" : "no") + '\n';
-  file += std::string("started\t") + (state.started ? "yes" : "no") + '\n';
-  return file;
+  return std::string("adapter\t") + kAdapterNames[static_cast<int>(state.adapter)] + "\nallowed\t" +
+         (state.allowed ? "yes" : "no") + "\nssid\t" + escapeField(state.ssid) + "\nkey\t" +
+         escapeField(state.key) + '\n';
 }
 
 std::optional<NetshState> parseNetshState(const std::string& file) {
   NetshState state;
-  std::size_t begin = 0;
-  while (begin < file.size()) {
-    std::size_t end = file.find('\n', begin);
-    if (end == std::string::npos) end = file.size();
-    const std::vector<std::string> fields = splitFields(file.substr(begin, end - begin));
-    begin = end + 1;
+  for (const std::string& line : splitLines(file)) {
+    const std::vector<std::string> fields = splitFields(line);
     if (fields.size() != 2) return std::nullopt;
     const std::string& name = fields[0];
     const std::string& value = fields[1];
-    const bool yes = value == "yes";
     if (name == "adapter") {
-      if (value == "can-host") {
-        state.adapter = WirelessAdapter::CanHost;
-      } else if (value == "cannot-host") {
-        state.adapter = WirelessAdapter::CannotHost;
-      } else if (value == "none") {
-        state.adapter = WirelessAdapter::None;
-      } else {
-        return std::nullopt;
-      }
+      const auto known = std::find(std::begin(kAdapterNames), std::end(kAdapterNames), value);
+      if (known == std::end(kAdapterNames)) return std::nullopt;
+      state.adapter = static_cast<WirelessAdapter>(known - std::begin(kAdapterNames));
+    } else if (name == "allowed" && (value == "yes" || value == "no")) {
+      state.allowed = value == "yes";
     } else if (name == "ssid" || name == "key") {
       const auto text = unescapeField(value);
       if (!text) return std::nullopt;
       (name == "ssid" ? state.ssid : state.key) = *text;
-    } else if ((name == "allowed" || name == "keyPersistent" || name == "started") &&
-               (yes || value == "no")) {
-      (name == "allowed"   ? state.allowed
-       : name == "started" ? state.started
-                           : state.keyPersistent) = yes;
     } else {
       return std::nullopt;
     }
@@ -176,7 +159,6 @@ NetshAnswer answerNetsh(const std::vector<std::u16string>& arguments, NetshState
     return startHostedNetwork(state);
   }
   if (words.size() == 3 && is({u"wlan", u"stop", u"hostednetwork"})) {
-    state.started = false;
     return {0, u"已停止承载网络。\r\n"};
   }
   if (words.size() == 3 && is({u"wlan", u"show", u"drivers"})) return showDrivers(state);

@@ -17,12 +17,10 @@ struct NetshState {
   bool allowed = false;
   std::u16string ssid;
   std::u16string key;
-  bool keyPersistent = false;
-  bool started = false;
 
   bool operator==(const NetshState& other) const {
     return adapter == other.adapter && allowed == other.allowed && ssid == other.ssid &&
-           key == other.key && keyPersistent == other.keyPersistent && started == other.started;
+           key == other.key;
   }
 };
 

@@ -16,12 +16,8 @@ std::string formatNetshRules(const std::vector<NetshRule>& rules) {
 
 std::optional<std::vector<NetshRule>> parseNetshRules(const std::string& file) {
   std::vector<NetshRule> rules;
-  std::size_t begin = 0;
-  while (begin < file.size()) {
-    std::size_t end = file.find('\n', begin);
-    if (end == std::string::npos) end = file.size();
-    const std::vector<std::string> fields = splitFields(file.substr(begin, end - begin));
-    begin = end + 1;
+  for (const std::string& line : splitLines(file)) {
+    const std::vector<std::string> fields = splitFields(line);
     if (fields.size() != 4) return std::nullopt;
 
     const auto match = unescapeField(fields[0]);
