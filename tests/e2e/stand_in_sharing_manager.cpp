@@ -62,11 +62,29 @@ HRESULT handOut(Interface* object, void** result) {
   return S_OK;
 }
 
+// The interfaces, with IDispatch, which the program never calls, answered
+// once for all of them that derive from it.
+template <typename... Interfaces>
+class WithoutDispatch : public Interfaces... {
+ public:
+  HRESULT WINAPI GetTypeInfoCount(UINT* count) override {
+    if (count != nullptr) *count = 0;
+    return S_OK;
+  }
+  HRESULT WINAPI GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT WINAPI GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT WINAPI Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                        UINT*) override {
+    return E_NOTIMPL;
+  }
+};
+
 // One connection of the setup, with its properties and sharing.
-class Connection final : public Counted,
-                         public INetConnection,
-                         public INetConnectionProps,
-                         public INetSharingConfiguration {
+class Connection final
+    : public Counted,
+      public WithoutDispatch<INetConnection, INetConnectionProps, INetSharingConfiguration> {
  public:
   explicit Connection(std::size_t index) : index_(index) {}
 
@@ -87,19 +105,6 @@ class Connection final : public Counted,
   ULONG WINAPI AddRef() override { return addRef(); }
   ULONG WINAPI Release() override { return release(); }
 
-  HRESULT WINAPI GetTypeInfoCount(UINT* count) override {
-    if (count != nullptr) *count = 0;
-    return S_OK;
-  }
-  HRESULT WINAPI GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT WINAPI GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT WINAPI Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-    return E_NOTIMPL;
-  }
-
   HRESULT WINAPI Connect() override { return E_NOTIMPL; }
   HRESULT WINAPI Disconnect() override { return E_NOTIMPL; }
   HRESULT WINAPI Delete() override { return E_NOTIMPL; }
@@ -110,7 +115,7 @@ class Connection final : public Counted,
 
   HRESULT WINAPI get_Guid(BSTR* guid) override {
     if (guid == nullptr) return E_POINTER;
-    if (FAILED(failureOr("get_Guid"))) return failureOr("get_Guid");
+    if (const HRESULT failure = failureOr("get_Guid"); FAILED(failure)) return failure;
     const std::string& text = mine().guid;
     *guid = SysAllocString(std::wstring(text.begin(), text.end()).c_str());
     return *guid ? S_OK : E_OUTOFMEMORY;
@@ -132,14 +137,14 @@ class Connection final : public Counted,
     return failureOr("get_SharingConnectionType");
   }
   HRESULT WINAPI DisableSharing() override {
-    if (FAILED(failureOr("DisableSharing"))) return failureOr("DisableSharing");
+    if (const HRESULT failure = failureOr("DisableSharing"); FAILED(failure)) return failure;
     mine().role = "none";
     record("DisableSharing " + mine().guid);
     return S_OK;
   }
   HRESULT WINAPI EnableSharing(SHARINGCONNECTIONTYPE type) override {
     if (type != ICSSHARINGTYPE_PUBLIC && type != ICSSHARINGTYPE_PRIVATE) return E_INVALIDARG;
-    if (FAILED(failureOr("EnableSharing"))) return failureOr("EnableSharing");
+    if (const HRESULT failure = failureOr("EnableSharing"); FAILED(failure)) return failure;
     const std::string role = type == ICSSHARINGTYPE_PUBLIC ? "public" : "private";
     for (const auto& other : setup().connections) {
       if (other.role == role && &other != &mine()) return kAllSubscribersFailed;
@@ -206,9 +211,9 @@ class Enumerator final : public Counted, public IEnumVARIANT {
   std::size_t next_ = 0;
 };
 
-class Manager final : public Counted,
-                      public INetSharingManager,
-                      public INetSharingEveryConnectionCollection {
+class Manager final
+    : public Counted,
+      public WithoutDispatch<INetSharingManager, INetSharingEveryConnectionCollection> {
  public:
   HRESULT WINAPI QueryInterface(REFIID id, void** result) override {
     if (result == nullptr) return E_POINTER;
@@ -220,19 +225,6 @@ class Manager final : public Counted,
   }
   ULONG WINAPI AddRef() override { return addRef(); }
   ULONG WINAPI Release() override { return release(); }
-
-  HRESULT WINAPI GetTypeInfoCount(UINT* count) override {
-    if (count != nullptr) *count = 0;
-    return S_OK;
-  }
-  HRESULT WINAPI GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT WINAPI GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT WINAPI Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override {
-    return E_NOTIMPL;
-  }
 
   HRESULT WINAPI get_SharingInstalled(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT WINAPI get_EnumPublicConnections(SHARINGCONNECTION_ENUM_FLAGS,
@@ -255,7 +247,8 @@ class Manager final : public Counted,
   HRESULT WINAPI get_EnumEveryConnection(INetSharingEveryConnectionCollection** all) override {
     if (all == nullptr) return E_POINTER;
     *all = nullptr;
-    if (FAILED(failureOr("get_EnumEveryConnection"))) return failureOr("get_EnumEveryConnection");
+    if (const HRESULT failure = failureOr("get_EnumEveryConnection"); FAILED(failure))
+      return failure;
     AddRef();
     *all = this;
     return S_OK;
@@ -264,7 +257,8 @@ class Manager final : public Counted,
                                         INetConnectionProps** properties) override {
     if (connection == nullptr || properties == nullptr) return E_POINTER;
     *properties = nullptr;
-    if (FAILED(failureOr("get_NetConnectionProps"))) return failureOr("get_NetConnectionProps");
+    if (const HRESULT failure = failureOr("get_NetConnectionProps"); FAILED(failure))
+      return failure;
     return connection->QueryInterface(IID_INetConnectionProps,
                                       reinterpret_cast<void**>(properties));
   }
@@ -301,7 +295,7 @@ class Factory final : public IClassFactory {
     const auto read = vanterel::e2e::readSharingSetup(setupPath());
     if (!read) return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
     setup() = *read;
-    if (FAILED(failureOr("CreateInstance"))) return failureOr("CreateInstance");
+    if (const HRESULT failure = failureOr("CreateInstance"); FAILED(failure)) return failure;
     auto* manager = new Manager;
     const HRESULT answer = manager->QueryInterface(id, result);
     manager->Release();
