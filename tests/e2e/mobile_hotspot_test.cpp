@@ -45,16 +45,13 @@ class MobileHotspot : public PressTest {
   Records tetheringCalls() const {
     Records records;
     const std::string log = readWholeFile(currentTestFile(L".tethering.log"));
-    std::size_t begin = 0;
-    while (begin < log.size()) {
-      const std::size_t end = log.find('\n', begin);
+    for (const std::string& line : splitLines(log)) {
       std::vector<std::u16string> fields;
-      for (const std::string& field : splitFields(log.substr(begin, end - begin))) {
+      for (const std::string& field : splitFields(line)) {
         fields.push_back(unescapeField(field).value_or(u"?"));
       }
       while (!fields.empty() && fields.back().empty()) fields.pop_back();
       records.push_back(fields);
-      begin = end == std::string::npos ? log.size() : end + 1;
     }
     return records;
   }

@@ -6,6 +6,7 @@
 
 #include "tests/e2e/netsh_log_format.h"
 #include "tests/e2e/netsh_rules_format.h"
+#include "tests/e2e/test_files.h"
 
 namespace vanterel::e2e {
 
@@ -16,9 +17,5 @@ std::optional<std::vector<NetshInvocation>> readNetshLog(const std::wstring& pat
 // Replaces the rules the stand-in netsh answers by; it reads them afresh
 // at every run.
 bool writeNetshRules(const std::wstring& path, const std::vector<NetshRule>& rules);
-
-bool writeWholeFile(const std::wstring& path, const std::string& content);
-// Empty when the file is missing or unreadable.
-std::string readWholeFile(const std::wstring& path);
 
 }  // namespace vanterel::e2e

@@ -1,39 +1,11 @@
 #include "tests/e2e/sharing_setup.h"
 
-#include <windows.h>
-
 #include <cstdlib>
 #include <sstream>
 
-#include "app/win32_handle.h"
+#include "tests/e2e/test_files.h"
 
 namespace vanterel::e2e {
-namespace {
-
-std::optional<std::string> readWhole(const std::wstring& path) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  std::string content;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
-    content.append(buffer, read);
-  }
-  return content;
-}
-
-bool write(const std::wstring& path, const std::string& bytes, DWORD access, DWORD disposition) {
-  UniqueHandle file(CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  return file &&
-         WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size();
-}
-
-}  // namespace
-
 std::optional<std::uint32_t> SharingSetup::failureOf(const char* call) const {
   for (const Failure& failure : failures) {
     if (failure.call == call) return failure.code;
@@ -42,10 +14,10 @@ std::optional<std::uint32_t> SharingSetup::failureOf(const char* call) const {
 }
 
 std::optional<SharingSetup> readSharingSetup(const std::wstring& path) {
-  const std::optional<std::string> content = readWhole(path);
-  if (!content) return std::nullopt;
+  std::string content;
+  if (readFile(path, content) != FileRead::Read) return std::nullopt;
   SharingSetup setup;
-  std::istringstream lines(*content);
+  std::istringstream lines(content);
   std::string kind;
   while (lines >> kind) {
     if (kind == "hosted") {
@@ -77,16 +49,16 @@ bool writeSharingSetup(const std::wstring& path, const SharingSetup& setup) {
   for (const auto& failure : setup.failures) {
     text << "fail " << failure.call << " " << std::hex << failure.code << std::dec << "\n";
   }
-  return write(path, text.str(), GENERIC_WRITE, CREATE_ALWAYS);
+  return writeWholeFile(path, text.str());
 }
 
 void appendSharingLog(const std::wstring& path, const std::string& line) {
-  write(path, line + "\n", FILE_APPEND_DATA, OPEN_ALWAYS);
+  appendToFile(path, line + "\n");
 }
 
 std::vector<std::string> readSharingLog(const std::wstring& path) {
   std::vector<std::string> lines;
-  std::istringstream text(readWhole(path).value_or(""));
+  std::istringstream text(readWholeFile(path));
   for (std::string line; std::getline(text, line);) lines.push_back(line);
   return lines;
 }

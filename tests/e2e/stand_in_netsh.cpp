@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/win32_handle.h"
 #include "app/win32_text.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/netsh_log_format.h"
 #include "tests/e2e/netsh_model.h"
 #include "tests/e2e/netsh_rules_format.h"
+#include "tests/e2e/test_files.h"
 
 namespace {
 
-using vanterel::UniqueHandle;
+using vanterel::e2e::FileRead;
 using vanterel::e2e::NetshAnswer;
 using vanterel::e2e::NetshInvocation;
 using vanterel::e2e::NetshRule;
@@ -29,42 +29,6 @@ constexpr UINT kUnreadableRules = 9901;
 constexpr UINT kUnreadableState = 9902;
 
 std::u16string toText(const wchar_t* text) { return vanterel::fromWide(text, wcslen(text)); }
-
-enum class FileRead { Read, Missing, Failed };
-
-FileRead readFile(const std::wstring& path, std::string& content) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) {
-    const DWORD error = GetLastError();
-    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return missing ? FileRead::Missing : FileRead::Failed;
-  }
-  char buffer[4096];
-  DWORD read = 0;
-  for (;;) {
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return FileRead::Failed;
-    if (read == 0) return FileRead::Read;
-    content.append(buffer, read);
-  }
-}
-
-// One write in append mode, so records of concurrent runs never interleave.
-void appendToFile(const std::wstring& path, const std::string& bytes) {
-  UniqueHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return;
-  DWORD written = 0;
-  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
-
-void writeWholeFile(const std::wstring& path, const std::string& bytes) {
-  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return;
-  DWORD written = 0;
-  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
 
 // Console programs print in the console's output code page (GBK on a
 // Chinese system); the program under test has to decode it.
@@ -121,13 +85,15 @@ int wmain(int, wchar_t**) {
   const NetshInvocation invocation = thisInvocation();
   const std::wstring logPath = vanterel::e2e::environmentVariable(L"VANTEREL_NETSH_LOG");
   // Recorded before anything else, so a run that is ended early still shows.
-  if (!logPath.empty()) appendToFile(logPath, vanterel::e2e::formatInvocation(invocation));
+  if (!logPath.empty())
+    vanterel::e2e::appendToFile(logPath, vanterel::e2e::formatInvocation(invocation));
 
   // No rules file means no rules; a broken one must not pass for success.
   std::vector<NetshRule> rules;
   const std::wstring rulesPath = vanterel::e2e::environmentVariable(L"VANTEREL_NETSH_RULES");
   std::string content;
-  const FileRead read = rulesPath.empty() ? FileRead::Missing : readFile(rulesPath, content);
+  const FileRead read =
+      rulesPath.empty() ? FileRead::Missing : vanterel::e2e::readFile(rulesPath, content);
   if (read != FileRead::Missing) {
     const auto parsed =
         read == FileRead::Read ? vanterel::e2e::parseNetshRules(content) : std::nullopt;
@@ -148,7 +114,8 @@ int wmain(int, wchar_t**) {
 
   const std::wstring state = statePath();
   std::string stored;
-  const FileRead stateRead = state.empty() ? FileRead::Failed : readFile(state, stored);
+  const FileRead stateRead =
+      state.empty() ? FileRead::Failed : vanterel::e2e::readFile(state, stored);
   const auto before = stateRead == FileRead::Missing ? std::optional<NetshState>(NetshState{})
                       : stateRead == FileRead::Read  ? vanterel::e2e::parseNetshState(stored)
                                                      : std::nullopt;
@@ -161,7 +128,8 @@ int wmain(int, wchar_t**) {
   std::vector<std::u16string> arguments = invocation.arguments;
   if (!arguments.empty()) arguments.erase(arguments.begin());
   const NetshAnswer answer = vanterel::e2e::answerNetsh(arguments, after, &consoleCodePageLength);
-  if (!(after == *before)) writeWholeFile(state, vanterel::e2e::formatNetshState(after));
+  if (!(after == *before))
+    vanterel::e2e::writeWholeFile(state, vanterel::e2e::formatNetshState(after));
   print(GetStdHandle(STD_OUTPUT_HANDLE), answer.output);
   return static_cast<int>(answer.exitCode);
 }

@@ -17,7 +17,7 @@
 #include "system/winrt_tethering_abi.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/field_escape.h"
-#include "tests/e2e/netsh_files.h"
+#include "tests/e2e/test_files.h"
 
 namespace {
 
@@ -31,14 +31,10 @@ std::map<std::string, std::u16string> rules() {
   std::map<std::string, std::u16string> found;
   const std::string content =
       vanterel::e2e::readWholeFile(environmentVariable(L"VANTEREL_TETHERING_RULES"));
-  std::size_t begin = 0;
-  while (begin < content.size()) {
-    std::size_t end = content.find('\n', begin);
-    if (end == std::string::npos) end = content.size();
-    const auto fields = vanterel::e2e::splitFields(content.substr(begin, end - begin));
+  for (const std::string& line : vanterel::e2e::splitLines(content)) {
+    const auto fields = vanterel::e2e::splitFields(line);
     if (fields.size() == 2)
       found[fields[0]] = vanterel::e2e::unescapeField(fields[1]).value_or(u"");
-    begin = end + 1;
   }
   return found;
 }
@@ -52,11 +48,7 @@ INT32 statusRule(const char* name) {
 void record(const std::u16string& a, const std::u16string& b = u"", const std::u16string& c = u"") {
   const std::string line = vanterel::e2e::escapeField(a) + '\t' + vanterel::e2e::escapeField(b) +
                            '\t' + vanterel::e2e::escapeField(c) + '\n';
-  UniqueHandle file(CreateFileW(environmentVariable(L"VANTEREL_TETHERING_LOG").c_str(),
-                                FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_ALWAYS, 0, nullptr));
-  DWORD written = 0;
-  if (file) WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  vanterel::e2e::appendToFile(environmentVariable(L"VANTEREL_TETHERING_LOG"), line);
 }
 
 std::u16string textOf(HSTRING text) {
