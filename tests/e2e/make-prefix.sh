@@ -42,6 +42,11 @@ quietly() { timeout 300 "$@" </dev/null >>"$log" 2>&1; }
 quietly wineserver -k || true
 quietly wineserver -w || true
 
+# A prefix made while only 64-bit programs could run has no 32-bit half.
+if [ -z "${VANTEREL_WINE_64_BIT_ONLY:-}" ] &&
+  [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+  rm -f "$WINEPREFIX/.vanterel-complete"
+fi
 if [ ! -f "$WINEPREFIX/.vanterel-complete" ]; then
   echo "make-prefix.sh: making the Wine prefix $WINEPREFIX (about half a minute)"
   rm -rf "$WINEPREFIX"
