@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
 #include "app/password_switch.h"
-#include "hosted_network/start_stop.h"
+#include "hotspot/start_stop.h"
 
 namespace vanterel {
 namespace {

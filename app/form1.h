@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/main_window.h"
-#include "system/system.h"
+#include "hotspot/main_window.h"
+#include "hotspot/system.h"
 
 namespace vanterel {
 

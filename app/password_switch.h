@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/main_window.h"
-#include "system/system.h"
+#include "hotspot/main_window.h"
+#include "hotspot/system.h"
 
 namespace vanterel {
 

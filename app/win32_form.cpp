@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/resource_ids.h"
-#include "app/win32_text.h"
+#include "windows/win32_text.h"
 
 namespace vanterel {
 namespace {

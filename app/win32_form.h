@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/main_window.h"
-#include "system/win32_system.h"
+#include "hotspot/main_window.h"
+#include "windows/win32_system.h"
 
 namespace vanterel {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/password_switch.h"
-#include "hosted_network/start_stop.h"
+#include "hotspot/start_stop.h"
 
 namespace vanterel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/fake_main_window.h"
-#include "tests/fake_system.h"
+#include "tests/hotspot/fake_main_window.h"
+#include "tests/hotspot/fake_system.h"
 
 namespace vanterel {
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/win32_handle.h"
+#include "windows/win32_handle.h"
 #include "tests/benchmark/close_poll.h"
 #include "tests/benchmark/figures.h"
 #include "tests/benchmark/programs.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/win32_handle.h"
+#include "windows/win32_handle.h"
 #include "tests/e2e/environment_block.h"
 
 namespace vanterel::e2e {

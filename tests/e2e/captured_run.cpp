@@ -1,6 +1,6 @@
 #include "tests/e2e/captured_run.h"
 
-#include "app/win32_handle.h"
+#include "windows/win32_handle.h"
 #include "tests/e2e/environment_block.h"
 
 namespace vanterel::e2e {

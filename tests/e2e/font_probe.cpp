@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/win32_handle.h"
+#include "windows/win32_handle.h"
 #include "tests/e2e/font_query.h"
 #include "tests/e2e/window_probe.h"
 

@@ -1,6 +1,6 @@
 #include "tests/e2e/press_test.h"
 
-#include "app/win32_text.h"
+#include "windows/win32_text.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/window_input.h"
 

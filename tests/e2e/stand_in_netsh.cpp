@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32_text.h"
+#include "windows/win32_text.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/netsh_log_format.h"
 #include "tests/e2e/netsh_model.h"

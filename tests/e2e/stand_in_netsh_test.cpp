@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/win32_text.h"
+#include "windows/win32_text.h"
 #include "tests/e2e/app_process.h"
 #include "tests/e2e/captured_run.h"
 #include "tests/e2e/driver_settings.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <tuple>
 
-#include "app/win32_handle.h"
-#include "system/winrt_tethering_abi.h"
+#include "windows/win32_handle.h"
+#include "windows/winrt_tethering_abi.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/field_escape.h"
 #include "tests/e2e/test_files.h"

@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "system/win32_wlan_hosted_network.h"
+#include "windows/win32_wlan_hosted_network.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/sharing_setup.h"
 

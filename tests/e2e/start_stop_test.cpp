@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32_text.h"
+#include "windows/win32_text.h"
 #include "tests/e2e/press_test.h"
 #include "tests/e2e/utf8.h"
 

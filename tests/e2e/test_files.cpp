@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/win32_handle.h"
+#include "windows/win32_handle.h"
 
 namespace vanterel::e2e {
 namespace {

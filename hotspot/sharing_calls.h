@@ -1,0 +1,80 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vanterel {
+
+// How long sharing the connection may take: Windows may have to start its
+// sharing service first.
+constexpr std::chrono::seconds kSharingTimeout{30};
+
+// The calls that share a connection, each named for the user when it fails.
+enum class SharingStep {
+  FindHostedAdapter,       // WlanHostedNetworkQueryStatus
+  FindInternetConnection,  // GetBestInterfaceEx, GetAdaptersAddresses
+  OpenSharingManager,      // COM, HNetCfg.HNetShare
+  ListConnections,         // EnumEveryConnection and its enumerator
+  ReadConnection,          // the connection's properties and GUID
+  ReadSharing,             // the connection's sharing configuration
+  DisableSharing,
+  SharePublic,
+  SharePrivate,
+};
+
+// How sharing the Internet connection with the hosted network ended.
+struct SharingOutcome {
+  enum class Kind {
+    Shared,             // shared now, or was already
+    NoInternet,         // no route to the Internet but through the hosted network
+    HostedNotListed,    // the sharing manager does not know the hosted adapter
+    InternetNotListed,  // nor the connection to the Internet
+    Failed,             // a call failed: step, code and the system's text say which
+    TimedOut,           // had not ended within kSharingTimeout
+  };
+
+  Kind kind = Kind::Shared;
+  SharingStep step = SharingStep::FindHostedAdapter;
+  std::uint32_t code = 0;     // HRESULT of the failed call
+  std::u16string systemText;  // what the system says about the code
+};
+
+// The part a connection plays in Internet Connection Sharing.
+enum class SharingRole { None, Public, Private };
+
+// One connection the sharing manager knows, by its adapter's GUID.
+struct SharedConnection {
+  std::u16string guid;
+  SharingRole role = SharingRole::None;
+};
+
+// A call that failed: which, and the HRESULT it returned.
+struct SharingCallFailure {
+  SharingStep step;
+  std::uint32_t code;
+};
+using SharingCall = std::optional<SharingCallFailure>;
+
+// The system calls that sharing needs, one each. The Windows side makes
+// them; tests answer them from memory.
+class ConnectionSharing {
+ public:
+  virtual ~ConnectionSharing() = default;
+
+  // The GUID of the started hosted network's adapter.
+  virtual SharingCall hostedAdapter(std::u16string& guid) = 0;
+  // The GUID of the adapter of the best IPv4 route to a public address;
+  // empty when there is no such route.
+  virtual SharingCall internetAdapter(std::u16string& guid) = 0;
+  // Every connection of the sharing manager, in its order.
+  virtual SharingCall listConnections(std::vector<SharedConnection>& connections) = 0;
+  // On a connection of the last list, by its index there.
+  virtual SharingCall disableSharing(std::size_t connection) = 0;
+  virtual SharingCall enableSharing(std::size_t connection, SharingRole role) = 0;
+};
+
+}  // namespace vanterel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "hotspot/command_run.h"
+#include "hotspot/command_lines.h"
+
+namespace vanterel {
+
+// True when the step ran to its end and netsh reported success.
+bool succeeded(const CommandRun& run);
+
+// The message that tells the user which step failed, how, and what netsh said.
+std::u16string describeFailure(const Step& step, const CommandRun& run);
+
+}  // namespace vanterel

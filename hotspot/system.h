@@ -1,0 +1,42 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "hotspot/command_run.h"
+#include "hotspot/sharing_calls.h"
+#include "hotspot/tethering_run.h"
+
+namespace vanterel {
+
+// What the click handlers ask of the computer, apart from the window. The
+// Windows side implements it; tests use an in-memory one. Every call may take
+// seconds: meanwhile the window keeps painting but takes no input.
+class System {
+ public:
+  virtual ~System() = default;
+
+  // Runs a command line to its end, capturing what it prints.
+  virtual CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
+                                std::chrono::milliseconds timeout) = 0;
+
+  // Whether Windows offers the Mobile hotspot (Windows 10 1607 and later),
+  // found by asking for it, not by the version.
+  virtual bool hasMobileHotspot() = 0;
+  // Shares the internet connection through the Mobile hotspot under this
+  // name and passphrase.
+  virtual TetheringRun startMobileHotspot(const std::u16string& ssid,
+                                          const std::u16string& passphrase) = 0;
+  virtual bool mobileHotspotIsOn() = 0;
+  virtual TetheringRun stopMobileHotspot() = 0;
+  // Runs the job against the sharing calls, on a thread that may make them,
+  // for at most kSharingTimeout. False when it had not ended by then: it is
+  // left to finish alone, so it must own what it touches.
+  virtual bool runSharingJob(std::function<void(ConnectionSharing&)> job) = 0;
+  // What the system says about an error code, in the user's language.
+  virtual std::u16string systemMessage(std::uint32_t code) = 0;
+};
+
+}  // namespace vanterel

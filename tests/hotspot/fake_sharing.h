@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "hotspot/sharing_calls.h"
+
+namespace vanterel {
+
+inline const std::u16string kFakeHostedGuid = u"{4B1C0D2E-0000-4000-8000-00000000000A}";
+inline const std::u16string kFakeInternetGuid = u"{4B1C0D2E-0000-4000-8000-00000000000B}";
+
+// The sharing manager in memory: one pair at a time, as Windows shares. It
+// starts with the Internet connection and the hosted adapter, neither shared.
+class FakeSharing final : public ConnectionSharing {
+ public:
+  std::u16string hosted = kFakeHostedGuid;
+  std::u16string internet = kFakeInternetGuid;
+  std::vector<SharedConnection> connections = {{kFakeInternetGuid, SharingRole::None},
+                                               {kFakeHostedGuid, SharingRole::None}};
+  std::optional<SharingCallFailure> failing;
+  // "off <guid>", "public <guid>" or "private <guid>", tried or not.
+  std::vector<std::u16string> changes;
+
+  SharingCall hostedAdapter(std::u16string& guid) override;
+  SharingCall internetAdapter(std::u16string& guid) override;
+  SharingCall listConnections(std::vector<SharedConnection>& listed) override;
+  SharingCall disableSharing(std::size_t connection) override;
+  SharingCall enableSharing(std::size_t connection, SharingRole role) override;
+
+ private:
+  SharingCall answer(SharingStep step) const;
+};
+
+}  // namespace vanterel

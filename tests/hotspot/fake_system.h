@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "hotspot/system.h"
+#include "tests/hotspot/fake_sharing.h"
+
+namespace vanterel {
+
+// The computer in memory: records every command and answers as a test tells it to.
+class FakeSystem final : public System {
+ public:
+  struct Launch {
+    std::u16string commandLine;
+    WindowStyle style;
+    std::chrono::milliseconds timeout;
+  };
+
+  // How each command ends; by default it exits with 0 and prints nothing.
+  std::function<CommandRun(const std::u16string& commandLine)> commandOutcome;
+
+  std::vector<Launch> launches;
+
+  // The Mobile hotspot: absent by default. Each request is recorded as
+  // "start <ssid> <passphrase>" or "stop" and answered by the given run.
+  bool mobileHotspotPresent = false;
+  bool mobileHotspotOn = false;
+  TetheringRun tetheringAnswer;
+  std::vector<std::u16string> tetheringRequests;
+
+  CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
+                        std::chrono::milliseconds timeout) override;
+  bool hasMobileHotspot() override { return mobileHotspotPresent; }
+  TetheringRun startMobileHotspot(const std::u16string& ssid,
+                                  const std::u16string& passphrase) override;
+  bool mobileHotspotIsOn() override { return mobileHotspotOn; }
+  TetheringRun stopMobileHotspot() override;
+
+  // The sharing calls each sharing job is given; a job that times out is
+  // not run at all.
+  FakeSharing sharing;
+  bool sharingTimesOut = false;
+  // For each sharing job, how many commands had been launched before it.
+  std::vector<std::size_t> sharingJobsAfter;
+
+  bool runSharingJob(std::function<void(ConnectionSharing&)> job) override;
+  std::u16string systemMessage(std::uint32_t code) override;
+};
+
+// A command run that ended with the given exit code and output.
+CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output = u"");
+
+}  // namespace vanterel

@@ -1,0 +1,220 @@
+#include "hotspot/mobile_hotspot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "hotspot/start_stop.h"
+#include "tests/hotspot/fake_main_window.h"
+#include "tests/hotspot/fake_system.h"
+
+namespace vanterel {
+namespace {
+
+const std::u16string kName = u"VanterelNet";
+const std::u16string kKey = u"0123456789abcdef";
+const std::u16string kNoHostingDrivers = u"接口名称: WLAN\r\n    支持的承载网络  : 否\r\n";
+const std::u16string kNoHostingAdvice =
+    u"这块无线网卡的驱动不支持承载网络，无法用这种方式开启热点。";
+
+bool contains(const std::u16string& text, const std::u16string& part) {
+  return text.find(part) != std::u16string::npos;
+}
+
+// `start hostednetwork` fails; `show drivers` prints the given text.
+void failHostingWith(FakeSystem& system, const std::u16string& drivers) {
+  system.commandOutcome = [drivers](const std::u16string& line) {
+    if (contains(line, u"start hostednetwork")) return exitedWith(1, u"无法启动承载网络。");
+    return exitedWith(0, contains(line, u"show drivers") ? drivers : u"");
+  };
+}
+
+TetheringRun endedWith(TetheringRun::Outcome outcome, TetheringStep step,
+                       TetheringStatus status = TetheringStatus::Success,
+                       const std::u16string& additional = u"") {
+  TetheringRun run;
+  run.outcome = outcome;
+  run.step = step;
+  run.status = status;
+  run.additionalMessage = additional;
+  return run;
+}
+
+void click(FakeMainWindow& form, FakeSystem& system, const std::u16string& name,
+           const std::u16string& key) {
+  form.type(Control::Text1, name);
+  form.type(Control::Text2, key);
+  Command1_Click(form, system);
+}
+
+bool isRunning(const FakeMainWindow& form) {
+  return form.caption(Control::Command1) == u"关闭无线" && form.enabled(Control::Text1) == kFalse;
+}
+
+TEST(MobileHotspot, TakesOverOnlyWhenTheDriverCannotHostAndWindowsHasIt) {
+  const struct {
+    std::u16string drivers;
+    bool present;
+    bool takesOver;
+    std::u16string advice;
+  } cases[] = {
+      {kNoHostingDrivers, true, true, u""},
+      {kNoHostingDrivers, false, false, kNoHostingAdvice},
+      {u"    支持的承载网络  : 是\r\n", true, false, u"无线网卡支持承载网络"},
+      {u"系统上没有无线接口。\r\n", true, false, u"没有可用的无线网卡"},
+      {u"无法识别的输出\r\n", true, false, u""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.drivers) + (c.present ? " present" : " absent"));
+    FakeMainWindow form;
+    FakeSystem system;
+    failHostingWith(system, c.drivers);
+    system.mobileHotspotPresent = c.present;
+    click(form, system, kName, kKey);
+
+    ASSERT_EQ(form.boxes.size(), 1u);
+    EXPECT_EQ(isRunning(form), c.takesOver);
+    // The Mobile hotspot shares the connection by itself.
+    EXPECT_TRUE(system.sharingJobsAfter.empty());
+    if (c.takesOver) {
+      EXPECT_EQ(system.tetheringRequests,
+                std::vector<std::u16string>{u"start " + kName + u" " + kKey});
+      EXPECT_EQ(form.boxes[0].title, u"成功");
+      EXPECT_EQ(form.boxes[0].prompt, u"无线局域网开启成功 ssid= " + kName + u"  密码=" + kKey);
+    } else {
+      EXPECT_TRUE(system.tetheringRequests.empty());
+      EXPECT_EQ(form.boxes[0].title, u"错误");
+      EXPECT_TRUE(contains(form.boxes[0].prompt, u"启动承载网络")) << "the netsh failure is shown";
+      EXPECT_TRUE(contains(form.boxes[0].prompt, c.advice));
+    }
+  }
+}
+
+TEST(MobileHotspot, RefusesWhatItsLimitsForbidBeforeConfiguringAnything) {
+  std::u16string thirtyTwoEmoji;
+  for (int i = 0; i < 32; ++i) thirtyTwoEmoji += u"😀";
+  const struct {
+    std::u16string name;
+    std::u16string key;
+    std::u16string refusal;  // empty: accepted
+  } cases[] = {
+      {std::u16string(32, u'n'), std::u16string(63, u'k'), u""},
+      {thirtyTwoEmoji, kKey + u" ~!", u""},
+      {std::u16string(33, u'n'), kKey, u"无线名称须为 1 到 32 个字符"},
+      {thirtyTwoEmoji + u"x", kKey, u"无线名称须为 1 到 32 个字符"},
+      {kName, std::u16string(64, u'k'), u"8 到 63 个英文字母"},
+      {kName, kKey + u"密码", u"8 到 63 个英文字母"},
+      {kName, kKey + u"\t", u"8 到 63 个英文字母"},
+      {kName, u" " + kKey, u"不能以空格开头或结尾"},
+      {kName, kKey + u" ", u"不能以空格开头或结尾"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.name) + " " + testing::PrintToString(c.key));
+    FakeMainWindow form;
+    FakeSystem system;
+    failHostingWith(system, kNoHostingDrivers);
+    system.mobileHotspotPresent = true;
+    click(form, system, c.name, c.key);
+    ASSERT_EQ(form.boxes.size(), 1u);
+    EXPECT_EQ(system.tetheringRequests.size(), c.refusal.empty() ? 1u : 0u);
+    EXPECT_EQ(form.boxes[0].title, c.refusal.empty() ? u"成功" : u"错误");
+    EXPECT_TRUE(contains(form.boxes[0].prompt, c.refusal))
+        << testing::PrintToString(form.boxes[0].prompt);
+    EXPECT_EQ(isRunning(form), c.refusal.empty());
+  }
+  // Shorter than the window lets through.
+  EXPECT_TRUE(mobileHotspotRefusal(kName, u"1234567").find(u"8 到 63") != std::u16string::npos);
+  EXPECT_EQ(mobileHotspotRefusal(kName, u"12345678"), u"");
+}
+
+TEST(MobileHotspot, EachFailureNamesItsStepAndSaysWhatToDo) {
+  using Outcome = TetheringRun::Outcome;
+  const struct {
+    TetheringRun run;
+    std::u16string text;
+  } cases[] = {
+      {endedWith(Outcome::NoConnection, TetheringStep::Start),
+       u"“开启移动热点”失败：移动热点需要共享一个已连接的网络，这台电脑现在没有连接到网络。请先连接"
+       u"网络后再试。"},
+      {endedWith(Outcome::Refused, TetheringStep::Start, TetheringStatus::WiFiDeviceOff,
+                 u"无线电已关闭"),
+       u"“开启移动热点”失败：无线已关闭。请打开无线后再试。\r\n\r\n无线电已关闭"},
+      {endedWith(Outcome::Refused, TetheringStep::Start, TetheringStatus::Unknown),
+       u"没有说明原因"},
+      {endedWith(Outcome::Refused, TetheringStep::Start, TetheringStatus::MobileBroadbandDeviceOff),
+       u"请打开移动宽带后再试"},
+      {endedWith(Outcome::Refused, TetheringStep::Start, TetheringStatus::EntitlementCheckTimeout),
+       u"无法联系移动运营商"},
+      {endedWith(Outcome::Refused, TetheringStep::Start, TetheringStatus::EntitlementCheckFailure),
+       u"运营商不允许"},
+      {endedWith(Outcome::Refused, TetheringStep::Stop, TetheringStatus::OperationInProgress),
+       u"“关闭移动热点”失败：系统正在切换移动热点，请稍后再试。"},
+      {endedWith(Outcome::Refused, TetheringStep::Start, TetheringStatus::BluetoothDeviceOff),
+       u"请打开蓝牙后再试"},
+      {endedWith(Outcome::Refused, TetheringStep::Start,
+                 TetheringStatus::NetworkLimitedConnectivity),
+       u"连接受限"},
+      {endedWith(Outcome::Refused, TetheringStep::Start, static_cast<TetheringStatus>(42)),
+       u"未知的状态 42"},
+      {endedWith(Outcome::TimedOut, TetheringStep::Configure),
+       u"“设置移动热点”失败：系统在 30 秒内没有完成"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(contains(describeTetheringFailure(c.run), c.text))
+        << testing::PrintToString(c.text);
+  }
+  TetheringRun callFailed = endedWith(Outcome::CallFailed, TetheringStep::Configure);
+  callFailed.error = 0x80070005;
+  EXPECT_EQ(describeTetheringFailure(callFailed),
+            u"“设置移动热点”失败：系统返回错误代码 0x80070005。");
+
+  // A failed start leaves the window idle and shows one box.
+  FakeMainWindow form;
+  FakeSystem system;
+  failHostingWith(system, kNoHostingDrivers);
+  system.mobileHotspotPresent = true;
+  system.tetheringAnswer = cases[1].run;
+  click(form, system, kName, kKey);
+  ASSERT_EQ(form.boxes.size(), 1u);
+  EXPECT_EQ(form.boxes[0].title, u"错误");
+  EXPECT_EQ(form.boxes[0].prompt, cases[1].text);
+  EXPECT_FALSE(isRunning(form));
+}
+
+TEST(MobileHotspot, TheStopClickStopsTheMobileHotspotWhenItIsOnAndNetshOtherwise) {
+  for (const bool on : {true, false}) {
+    SCOPED_TRACE(on ? "on" : "off");
+    FakeMainWindow form;
+    FakeSystem system;
+    click(form, system, kName, kKey);
+    ASSERT_TRUE(isRunning(form));
+    system.launches.clear();
+    system.sharingJobsAfter.clear();
+    form.boxes.clear();
+    system.mobileHotspotOn = on;
+
+    // A refused stop keeps the window running; the next click tries again.
+    system.tetheringAnswer = endedWith(TetheringRun::Outcome::Refused, TetheringStep::Stop,
+                                       TetheringStatus::OperationInProgress);
+    if (on) {
+      Command1_Click(form, system);
+      ASSERT_EQ(form.boxes.size(), 1u);
+      EXPECT_TRUE(contains(form.boxes[0].prompt, u"关闭移动热点"));
+      EXPECT_TRUE(isRunning(form));
+      form.boxes.clear();
+      system.tetheringAnswer = TetheringRun{};
+    }
+    Command1_Click(form, system);
+    const std::vector<std::u16string> stops = {u"stop", u"stop"};
+    EXPECT_EQ(system.tetheringRequests, on ? stops : std::vector<std::u16string>{});
+    EXPECT_EQ(system.launches.size(), on ? 0u : 1u);
+    // Only a hosted network had its connection shared.
+    EXPECT_EQ(system.sharingJobsAfter.size(), on ? 0u : 1u);
+    ASSERT_EQ(form.boxes.size(), 1u);
+    EXPECT_EQ(form.boxes[0].prompt, u"wifi已关闭");
+    EXPECT_FALSE(isRunning(form));
+  }
+}
+
+}  // namespace
+}  // namespace vanterel

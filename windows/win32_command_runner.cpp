@@ -1,0 +1,148 @@
+#include "windows/win32_command_runner.h"
+
+#include <string>
+#include <vector>
+
+#include "windows/win32_handle.h"
+#include "windows/win32_text.h"
+#include "windows/win32_system_message.h"
+
+namespace vanterel {
+namespace {
+
+// Reads the child's output until every writer has closed the pipe.
+struct PipeReader {
+  HANDLE pipe;
+  std::string bytes;
+
+  static DWORD WINAPI run(void* self) {
+    auto* reader = static_cast<PipeReader*>(self);
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(reader->pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+      reader->bytes.append(buffer, read);
+    }
+    return 0;
+  }
+};
+
+// Console programs write in the OEM code page (936, GBK, on a Chinese system).
+std::u16string decodeConsoleOutput(const std::string& bytes) {
+  if (bytes.empty()) return u"";
+  const UINT codePage = GetOEMCP();
+  const int size = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+  std::vector<wchar_t> wide(static_cast<std::size_t>(length) + 1);
+  MultiByteToWideChar(codePage, 0, bytes.data(), size, wide.data(), length);
+  return fromWide(wide.data(), static_cast<std::size_t>(length));
+}
+
+std::u16string systemErrorText(DWORD error) {
+  const std::string code = "(" + std::to_string(error) + ")";
+  return systemMessage(error) + std::u16string(code.begin(), code.end());
+}
+
+std::wstring systemCmdPath() {
+  // Never search the current or the program's folder for cmd.exe.
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return L"";
+  return std::wstring(folder, length) + L"\\cmd.exe";
+}
+
+CommandRun couldNotStart(DWORD error) {
+  CommandRun run;
+  run.outcome = CommandRun::Outcome::CouldNotStart;
+  run.output = systemErrorText(error);
+  return run;
+}
+
+// A job that ends everything in it when closed, so a hung command and what
+// it started go together.
+UniqueHandle makeKillOnCloseJob() {
+  UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
+  if (!job) return job;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                               sizeof limits)) {
+    job.reset();
+  }
+  return job;
+}
+
+}  // namespace
+
+CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
+                          std::chrono::milliseconds timeout, const HandleWait& wait) {
+  const std::wstring application = systemCmdPath();
+  if (application.empty()) return couldNotStart(GetLastError());
+
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  HANDLE readEnd = nullptr;
+  HANDLE writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return couldNotStart(GetLastError());
+  UniqueHandle output(readEnd);
+  UniqueHandle childOutput(writeEnd);
+  // Only the child's end may be inherited, or the pipe never breaks.
+  SetHandleInformation(output.get(), HANDLE_FLAG_INHERIT, 0);
+  UniqueHandle childInput(CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      &inheritable, OPEN_EXISTING, 0, nullptr));
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+  startup.wShowWindow = static_cast<WORD>(style);
+  startup.hStdInput = childInput.get();
+  startup.hStdOutput = childOutput.get();
+  startup.hStdError = childOutput.get();
+
+  std::wstring mutableLine = toWide(commandLine);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(application.c_str(), &mutableLine[0], nullptr, nullptr, TRUE,
+                      CREATE_SUSPENDED, nullptr, nullptr, &startup, &started)) {
+    return couldNotStart(GetLastError());
+  }
+  UniqueHandle process(started.hProcess);
+  UniqueHandle thread(started.hThread);
+  UniqueHandle job = makeKillOnCloseJob();
+  // Inside a job that forbids nesting (Windows 7) only cmd itself can be ended.
+  if (job && !AssignProcessToJobObject(job.get(), process.get())) job.reset();
+  ResumeThread(thread.get());
+  childOutput.reset();
+  childInput.reset();
+
+  PipeReader reader{output.get(), {}};
+  UniqueHandle readerThread(CreateThread(nullptr, 0, &PipeReader::run, &reader, 0, nullptr));
+  if (!readerThread) {
+    const DWORD error = GetLastError();
+    TerminateProcess(process.get(), 1);
+    return couldNotStart(error);
+  }
+
+  const DWORD budget = static_cast<DWORD>(timeout.count());
+  const DWORD begun = GetTickCount();
+  const auto remaining = [&]() -> DWORD {
+    const DWORD spent = GetTickCount() - begun;
+    return spent >= budget ? 0 : budget - spent;
+  };
+  const bool ended = wait(readerThread.get(), budget) && wait(process.get(), remaining());
+
+  CommandRun run;
+  if (ended) {
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.get(), &exitCode);
+    run.outcome = CommandRun::Outcome::Exited;
+    run.exitCode = exitCode;
+  } else {
+    if (job) TerminateJobObject(job.get(), 1);
+    TerminateProcess(process.get(), 1);
+    CancelSynchronousIo(readerThread.get());
+    run.outcome = CommandRun::Outcome::TimedOut;
+  }
+  WaitForSingleObject(readerThread.get(), INFINITE);
+  run.output = decodeConsoleOutput(reader.bytes);
+  return run;
+}
+
+}  // namespace vanterel

@@ -1,0 +1,216 @@
+// IP Helper needs Winsock's definitions, which must come before windows.h.
+#include <winsock2.h>
+#include <ws2ipdef.h>
+#include <iphlpapi.h>
+
+#include "windows/win32_connection_sharing.h"
+
+#include <oleauto.h>
+
+#include "windows/win32_text.h"
+#include "windows/win32_wlan_hosted_network.h"
+
+namespace vanterel {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+SharingCall failure(SharingStep step, HRESULT result) {
+  return SharingCallFailure{step, static_cast<std::uint32_t>(result)};
+}
+
+SharingCall failure(SharingStep step, DWORD error) {
+  return failure(step, HRESULT_FROM_WIN32(error));
+}
+
+template <typename Function>
+Function lookUp(HMODULE module, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+std::u16string guidText(const GUID& guid) {
+  wchar_t text[40];
+  const int length = StringFromGUID2(guid, text, 40);
+  return length > 0 ? fromWide(text, static_cast<std::size_t>(length - 1)) : u"";
+}
+
+// Frees what a BSTR out-parameter received, on every path.
+struct OwnedBstr {
+  BSTR value = nullptr;
+  ~OwnedBstr() { SysFreeString(value); }
+};
+
+// Where GetBestInterfaceEx says there is no route at all.
+bool meansNoRoute(DWORD error) {
+  return error == ERROR_NETWORK_UNREACHABLE || error == ERROR_HOST_UNREACHABLE ||
+         error == ERROR_NOT_FOUND;
+}
+
+}  // namespace
+
+Win32ConnectionSharing::Win32ConnectionSharing()
+    : com_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+
+Win32ConnectionSharing::~Win32ConnectionSharing() {
+  // Every interface goes before the apartment does.
+  configurations_.clear();
+  manager_.Reset();
+  if (SUCCEEDED(com_)) CoUninitialize();
+  if (wlanapi_ != nullptr) FreeLibrary(wlanapi_);
+}
+
+SharingCall Win32ConnectionSharing::hostedAdapter(std::u16string& guid) {
+  constexpr SharingStep step = SharingStep::FindHostedAdapter;
+  // Server editions may lack wlanapi; Windows 7 has these functions only
+  // there, so they are looked up.
+  if (wlanapi_ == nullptr) wlanapi_ = LoadLibraryW(L"wlanapi.dll");
+  if (wlanapi_ == nullptr) return failure(step, GetLastError());
+  const auto open = lookUp<WlanOpenHandleFunction>(wlanapi_, "WlanOpenHandle");
+  const auto close = lookUp<WlanCloseHandleFunction>(wlanapi_, "WlanCloseHandle");
+  const auto freeMemory = lookUp<WlanFreeMemoryFunction>(wlanapi_, "WlanFreeMemory");
+  const auto queryStatus =
+      lookUp<WlanHostedNetworkQueryStatusFunction>(wlanapi_, "WlanHostedNetworkQueryStatus");
+  if (!open || !close || !freeMemory || !queryStatus) {
+    return failure(step, static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
+  }
+
+  DWORD negotiated = 0;
+  HANDLE client = nullptr;
+  DWORD error = open(kWlanClientVersion, nullptr, &negotiated, &client);
+  if (error != ERROR_SUCCESS) return failure(step, error);
+  WlanHostedNetworkStatus* status = nullptr;
+  error = queryStatus(client, &status, nullptr);
+  if (error == ERROR_SUCCESS) {
+    // The adapter's GUID means something only while the network is up.
+    if (status->hostedNetworkState == kWlanHostedNetworkActive) {
+      guid = guidText(status->ipDeviceId);
+    } else {
+      error = ERROR_INVALID_STATE;
+    }
+    freeMemory(status);
+  }
+  close(client, nullptr);
+  return error == ERROR_SUCCESS ? SharingCall{} : failure(step, error);
+}
+
+SharingCall Win32ConnectionSharing::internetAdapter(std::u16string& guid) {
+  constexpr SharingStep step = SharingStep::FindInternetConnection;
+  // Any public address: the route to it is the one to the Internet.
+  sockaddr_in publicAddress{};
+  publicAddress.sin_family = AF_INET;
+  publicAddress.sin_addr.S_un.S_un_b = {8, 8, 8, 8};
+  DWORD index = 0;
+  const DWORD routed = GetBestInterfaceEx(reinterpret_cast<sockaddr*>(&publicAddress), &index);
+  if (meansNoRoute(routed)) return SharingCall{};
+  if (routed != NO_ERROR) return failure(step, routed);
+
+  std::vector<ULONGLONG> buffer(2048);
+  ULONG size = 0;
+  ULONG listed = ERROR_BUFFER_OVERFLOW;
+  while (listed == ERROR_BUFFER_OVERFLOW) {
+    size = static_cast<ULONG>(buffer.size() * sizeof(ULONGLONG));
+    listed = GetAdaptersAddresses(AF_INET,
+                                  GAA_FLAG_SKIP_UNICAST | GAA_FLAG_SKIP_ANYCAST |
+                                      GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
+                                  nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()),
+                                  &size);
+    if (listed == ERROR_BUFFER_OVERFLOW) buffer.resize(size / sizeof(ULONGLONG) + 1);
+  }
+  if (listed == ERROR_NO_DATA) return SharingCall{};
+  if (listed != NO_ERROR) return failure(step, static_cast<DWORD>(listed));
+  for (auto* adapter = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()); adapter != nullptr;
+       adapter = adapter->Next) {
+    if (adapter->IfIndex != index) continue;
+    const std::string name = adapter->AdapterName;
+    guid.assign(name.begin(), name.end());
+    break;
+  }
+  return SharingCall{};
+}
+
+SharingCall Win32ConnectionSharing::openSharingManager() {
+  if (FAILED(com_)) return failure(SharingStep::OpenSharingManager, com_);
+  if (manager_) return SharingCall{};
+  const HRESULT created =
+      CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL, IID_INetSharingManager,
+                       reinterpret_cast<void**>(manager_.ReleaseAndGetAddressOf()));
+  if (FAILED(created)) return failure(SharingStep::OpenSharingManager, created);
+  return SharingCall{};
+}
+
+SharingCall Win32ConnectionSharing::listConnections(std::vector<SharedConnection>& connections) {
+  if (const SharingCall opened = openSharingManager()) return opened;
+  configurations_.clear();
+  constexpr SharingStep listing = SharingStep::ListConnections;
+  ComPtr<INetSharingEveryConnectionCollection> collection;
+  HRESULT result = manager_->get_EnumEveryConnection(collection.GetAddressOf());
+  if (FAILED(result)) return failure(listing, result);
+  ComPtr<IUnknown> enumerable;
+  result = collection->get__NewEnum(enumerable.GetAddressOf());
+  if (FAILED(result)) return failure(listing, result);
+  ComPtr<IEnumVARIANT> items;
+  result =
+      enumerable->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(items.GetAddressOf()));
+  if (FAILED(result)) return failure(listing, result);
+
+  for (;;) {
+    VARIANT item;
+    VariantInit(&item);
+    ULONG fetched = 0;
+    result = items->Next(1, &item, &fetched);
+    if (FAILED(result)) return failure(listing, result);
+    if (result != S_OK || fetched == 0) return SharingCall{};
+    ComPtr<INetConnection> connection;
+    if (item.vt == VT_UNKNOWN || item.vt == VT_DISPATCH) {
+      result = item.punkVal->QueryInterface(IID_INetConnection,
+                                            reinterpret_cast<void**>(connection.GetAddressOf()));
+    } else {
+      result = E_NOINTERFACE;
+    }
+    VariantClear(&item);
+    if (FAILED(result)) return failure(listing, result);
+
+    ComPtr<INetConnectionProps> properties;
+    result = manager_->get_NetConnectionProps(connection.Get(), properties.GetAddressOf());
+    OwnedBstr guid;
+    if (SUCCEEDED(result)) result = properties->get_Guid(&guid.value);
+    if (FAILED(result)) return failure(SharingStep::ReadConnection, result);
+
+    ComPtr<INetSharingConfiguration> configuration;
+    result = manager_->get_INetSharingConfigurationForINetConnection(connection.Get(),
+                                                                     configuration.GetAddressOf());
+    VARIANT_BOOL enabled = VARIANT_FALSE;
+    if (SUCCEEDED(result)) result = configuration->get_SharingEnabled(&enabled);
+    SHARINGCONNECTIONTYPE type = ICSSHARINGTYPE_PUBLIC;
+    if (SUCCEEDED(result) && enabled != VARIANT_FALSE) {
+      result = configuration->get_SharingConnectionType(&type);
+    }
+    if (FAILED(result)) return failure(SharingStep::ReadSharing, result);
+
+    SharedConnection listed;
+    listed.guid = guid.value ? fromWide(guid.value, SysStringLen(guid.value)) : u"";
+    if (enabled != VARIANT_FALSE) {
+      listed.role = type == ICSSHARINGTYPE_PRIVATE ? SharingRole::Private : SharingRole::Public;
+    }
+    connections.push_back(listed);
+    configurations_.push_back(configuration);
+  }
+}
+
+SharingCall Win32ConnectionSharing::disableSharing(std::size_t connection) {
+  const HRESULT result = configurations_.at(connection)->DisableSharing();
+  return FAILED(result) ? failure(SharingStep::DisableSharing, result) : SharingCall{};
+}
+
+SharingCall Win32ConnectionSharing::enableSharing(std::size_t connection, SharingRole role) {
+  const bool isPublic = role == SharingRole::Public;
+  const HRESULT result =
+      configurations_.at(connection)
+          ->EnableSharing(isPublic ? ICSSHARINGTYPE_PUBLIC : ICSSHARINGTYPE_PRIVATE);
+  if (FAILED(result)) {
+    return failure(isPublic ? SharingStep::SharePublic : SharingStep::SharePrivate, result);
+  }
+  return SharingCall{};
+}
+
+}  // namespace vanterel

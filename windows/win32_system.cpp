@@ -1,0 +1,43 @@
+#include "windows/win32_system.h"
+
+#include <utility>
+
+#include "windows/win32_connection_sharing.h"
+#include "windows/win32_mobile_hotspot.h"
+#include "windows/win32_system_message.h"
+#include "windows/win32_worker.h"
+
+namespace vanterel {
+
+Win32System::Win32System(HandleWait wait) : wait_(std::move(wait)) {}
+
+CommandRun Win32System::runCommand(const std::u16string& commandLine, WindowStyle style,
+                                   std::chrono::milliseconds timeout) {
+  return runCommandLine(commandLine, style, timeout, wait_);
+}
+
+bool Win32System::hasMobileHotspot() { return win32HasMobileHotspot(wait_); }
+
+TetheringRun Win32System::startMobileHotspot(const std::u16string& ssid,
+                                             const std::u16string& passphrase) {
+  return win32StartMobileHotspot(ssid, passphrase, wait_);
+}
+
+bool Win32System::mobileHotspotIsOn() { return win32MobileHotspotIsOn(wait_); }
+
+TetheringRun Win32System::stopMobileHotspot() { return win32StopMobileHotspot(wait_); }
+
+bool Win32System::runSharingJob(std::function<void(ConnectionSharing&)> job) {
+  return runOffWindowThread(
+      [job = std::move(job)] {
+        Win32ConnectionSharing sharing;
+        job(sharing);
+      },
+      kSharingTimeout, wait_);
+}
+
+std::u16string Win32System::systemMessage(std::uint32_t code) {
+  return vanterel::systemMessage(code);
+}
+
+}  // namespace vanterel

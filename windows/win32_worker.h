@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+
+#include "windows/win32_command_runner.h"
+
+namespace vanterel {
+
+// Runs the work on a thread of its own and waits for it through `wait`, so
+// the window keeps painting. False when it had not ended in time: it is then
+// left to finish alone, so it must own all it touches.
+bool runOffWindowThread(std::function<void()> work, std::chrono::milliseconds timeout,
+                        const HandleWait& wait);
+
+}  // namespace vanterel
