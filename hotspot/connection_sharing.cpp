@@ -4,8 +4,12 @@
 #include <optional>
 #include <vector>
 
+#include "hotspot/sharing_record.h"
+
 namespace vanterel {
 namespace {
+
+using Connections = std::vector<SharedConnection>;
 
 std::u16string normalGuid(const std::u16string& guid) {
   std::u16string kept;
@@ -16,12 +20,23 @@ std::u16string normalGuid(const std::u16string& guid) {
   return kept;
 }
 
-std::optional<std::size_t> indexOf(const std::vector<SharedConnection>& connections,
-                                   const std::u16string& guid) {
+// In braces and upper case, as the record keeps GUIDs.
+std::u16string recordGuid(const std::u16string& guid) {
+  return guid.empty() ? u"" : u"{" + normalGuid(guid) + u"}";
+}
+
+std::optional<std::size_t> indexOf(const Connections& connections, const std::u16string& guid) {
   for (std::size_t i = 0; i < connections.size(); ++i) {
     if (sameGuid(connections[i].guid, guid)) return i;
   }
   return std::nullopt;
+}
+
+std::u16string holderOf(const Connections& connections, SharingRole role) {
+  for (const auto& connection : connections) {
+    if (connection.role == role) return connection.guid;
+  }
+  return u"";
 }
 
 SharingOutcome outcomeOf(SharingOutcome::Kind kind) {
@@ -35,6 +50,93 @@ SharingOutcome failed(const SharingCallFailure& failure) {
   outcome.step = failure.step;
   outcome.code = failure.code;
   return outcome;
+}
+
+// The record an earlier start left, while every connection it names is
+// still here; otherwise one to be made anew.
+std::optional<SharingRecord> keptRecord(ConnectionSharing& sharing,
+                                        const Connections& connections) {
+  const auto record = parseSharingRecord(sharing.readRecord());
+  const auto here = [&](const std::u16string& guid) {
+    return guid.empty() || indexOf(connections, guid).has_value();
+  };
+  if (!record || record->hosted.empty() || !here(record->hosted) || !here(record->sharedPublic) ||
+      !here(record->sharedPrivate)) {
+    return std::nullopt;
+  }
+  return record;
+}
+
+// The sharing found now. A pair that is the hotspot's already was shared
+// by the program before; there is nothing of the user's to give back then.
+SharingRecord recordOfNow(const Connections& connections, const std::u16string& hosted,
+                          const std::u16string& internet) {
+  SharingRecord record;
+  record.hosted = recordGuid(hosted);
+  const std::u16string sharedPublic = holderOf(connections, SharingRole::Public);
+  const std::u16string sharedPrivate = holderOf(connections, SharingRole::Private);
+  if (!sameGuid(sharedPublic, internet) || !sameGuid(sharedPrivate, hosted)) {
+    record.sharedPublic = recordGuid(sharedPublic);
+    record.sharedPrivate = recordGuid(sharedPrivate);
+  }
+  return record;
+}
+
+SharingRole recordedRole(const SharingRecord& record, const std::u16string& guid) {
+  if (sameGuid(record.sharedPublic, guid)) return SharingRole::Public;
+  if (sameGuid(record.sharedPrivate, guid)) return SharingRole::Private;
+  return SharingRole::None;
+}
+
+// Shares the recorded pair again where it is not shared so, the public side
+// first; a connection that is gone is left out.
+SharingCall giveBack(ConnectionSharing& sharing, const SharingRecord& record) {
+  Connections connections;
+  if (const SharingCall call = sharing.listConnections(connections)) return call;
+  const struct {
+    const std::u16string& guid;
+    SharingRole role;
+    SharingStep step;
+  } sides[] = {{record.sharedPublic, SharingRole::Public, SharingStep::RestorePublic},
+               {record.sharedPrivate, SharingRole::Private, SharingStep::RestorePrivate}};
+  for (const auto& side : sides) {
+    const auto index = indexOf(connections, side.guid);
+    if (!index || connections[*index].role == side.role) continue;
+    if (const SharingCall call = sharing.enableSharing(*index, side.role)) {
+      return SharingCallFailure{side.step, call->code};
+    }
+  }
+  return SharingCall{};
+}
+
+// After a start failed half way: turns off what is shared otherwise than
+// recorded, then shares the recorded pair again. The record goes once the
+// sharing is as it was found; when that fails, the stop tries again.
+void undo(ConnectionSharing& sharing, const SharingRecord& record) {
+  Connections connections;
+  if (sharing.listConnections(connections)) return;
+  for (std::size_t i = 0; i < connections.size(); ++i) {
+    const SharedConnection& connection = connections[i];
+    if (connection.role == SharingRole::None) continue;
+    if (connection.role == recordedRole(record, connection.guid)) continue;
+    if (sharing.disableSharing(i)) return;
+  }
+  if (!giveBack(sharing, record)) sharing.removeRecord();
+}
+
+// Runs the decision on the system's sharing calls, within their time, and
+// adds the system's words for a failed call.
+SharingOutcome throughSystem(System& system, SharingOutcome (*decision)(ConnectionSharing&)) {
+  // Shared with the job, which may outlive the wait.
+  const auto outcome = std::make_shared<SharingOutcome>();
+  const bool ended = system.runSharingJob(
+      [outcome, decision](ConnectionSharing& sharing) { *outcome = decision(sharing); });
+  if (!ended) return outcomeOf(SharingOutcome::Kind::TimedOut);
+  SharingOutcome result = *outcome;
+  if (result.kind == SharingOutcome::Kind::Failed) {
+    result.systemText = system.systemMessage(result.code);
+  }
+  return result;
 }
 
 }  // namespace
@@ -53,57 +155,82 @@ SharingOutcome shareInternet(ConnectionSharing& sharing) {
     return outcomeOf(SharingOutcome::Kind::NoInternet);
   }
 
-  std::vector<SharedConnection> connections;
+  Connections connections;
   if (const SharingCall call = sharing.listConnections(connections)) return failed(*call);
   const auto hostedIndex = indexOf(connections, hosted);
   if (!hostedIndex) return outcomeOf(SharingOutcome::Kind::HostedNotListed);
   const auto internetIndex = indexOf(connections, internet);
   if (!internetIndex) return outcomeOf(SharingOutcome::Kind::InternetNotListed);
+
+  // Kept before anything changes, and kept across starts: a second start
+  // must not take the hotspot's own pair for the user's. When the file
+  // cannot be written the start goes on; only a stop in a later run of
+  // the program then has nothing to give back.
+  std::optional<SharingRecord> record = keptRecord(sharing, connections);
+  if (!record) {
+    record = recordOfNow(connections, hosted, internet);
+    sharing.writeRecord(formatSharingRecord(*record));
+  }
   if (connections[*internetIndex].role == SharingRole::Public &&
       connections[*hostedIndex].role == SharingRole::Private) {
     return outcomeOf(SharingOutcome::Kind::Shared);
   }
 
+  const auto undone = [&](const SharingCallFailure& failure) {
+    undo(sharing, *record);
+    return failed(failure);
+  };
   // Enabling while another pair is shared fails (0x80040201).
   for (std::size_t i = 0; i < connections.size(); ++i) {
     if (connections[i].role == SharingRole::None) continue;
-    if (const SharingCall call = sharing.disableSharing(i)) return failed(*call);
+    if (const SharingCall call = sharing.disableSharing(i)) return undone(*call);
   }
   if (const SharingCall call = sharing.enableSharing(*internetIndex, SharingRole::Public)) {
-    return failed(*call);
+    return undone(*call);
   }
   if (const SharingCall call = sharing.enableSharing(*hostedIndex, SharingRole::Private)) {
-    return failed(*call);
+    return undone(*call);
   }
   return outcomeOf(SharingOutcome::Kind::Shared);
 }
 
-void stopSharing(ConnectionSharing& sharing) {
+SharingOutcome stopSharing(ConnectionSharing& sharing) {
+  const auto record = parseSharingRecord(sharing.readRecord());
+  // Without a record there is nothing to give back, and nothing to tell.
+  const auto ended = [&](const SharingCall& call) {
+    if (!record) return outcomeOf(SharingOutcome::Kind::Shared);
+    sharing.removeRecord();
+    return call ? failed(*call) : outcomeOf(SharingOutcome::Kind::Shared);
+  };
+
   std::u16string hosted;
-  std::vector<SharedConnection> connections;
-  if (sharing.hostedAdapter(hosted) || sharing.listConnections(connections)) return;
-  const auto hostedIndex = indexOf(connections, hosted);
-  if (!hostedIndex || connections[*hostedIndex].role != SharingRole::Private) return;
-  sharing.disableSharing(*hostedIndex);
-  for (std::size_t i = 0; i < connections.size(); ++i) {
-    if (connections[i].role == SharingRole::Public) sharing.disableSharing(i);
+  // Stopped outside the program, the hosted network names no adapter.
+  if (sharing.hostedAdapter(hosted)) {
+    if (!record) return ended(SharingCall{});
+    hosted = record->hosted;
   }
+  Connections connections;
+  if (const SharingCall call = sharing.listConnections(connections)) return ended(call);
+  const auto hostedIndex = indexOf(connections, hosted);
+  if (hostedIndex && connections[*hostedIndex].role == SharingRole::Private) {
+    SharingCall firstFailure = sharing.disableSharing(*hostedIndex);
+    for (std::size_t i = 0; i < connections.size(); ++i) {
+      if (connections[i].role != SharingRole::Public) continue;
+      const SharingCall call = sharing.disableSharing(i);
+      if (!firstFailure) firstFailure = call;
+    }
+    if (firstFailure) return ended(firstFailure);
+  }
+  if (!record) return ended(SharingCall{});
+  return ended(giveBack(sharing, *record));
 }
 
 SharingOutcome shareInternetWithHostedNetwork(System& system) {
-  // Shared with the job, which may outlive the wait.
-  const auto outcome = std::make_shared<SharingOutcome>();
-  const bool ended = system.runSharingJob(
-      [outcome](ConnectionSharing& sharing) { *outcome = shareInternet(sharing); });
-  if (!ended) return outcomeOf(SharingOutcome::Kind::TimedOut);
-  SharingOutcome result = *outcome;
-  if (result.kind == SharingOutcome::Kind::Failed)
-    result.systemText = system.systemMessage(result.code);
-  return result;
+  return throughSystem(system, shareInternet);
 }
 
-void stopSharingHostedNetwork(System& system) {
-  system.runSharingJob([](ConnectionSharing& sharing) { stopSharing(sharing); });
+SharingOutcome stopSharingHostedNetwork(System& system) {
+  return throughSystem(system, stopSharing);
 }
 
 }  // namespace vanterel

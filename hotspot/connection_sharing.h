@@ -9,20 +9,22 @@ namespace vanterel {
 
 // Shares the Internet connection with the hosted network's adapter, public
 // and private, unless they are shared so already; turns off any other pair
-// first, as Windows shares one pair at a time. The system text is left to
-// the caller.
+// first, as Windows shares one pair at a time. Before the first change it
+// records the pair it found, unless an earlier start's record is still
+// there; when a change fails, it puts that pair back. The system text is
+// left to the caller.
 SharingOutcome shareInternet(ConnectionSharing& sharing);
 
-// Undoes the sharing when the hosted adapter is the private side: turns it
-// off there and on the public side. Failures change nothing else.
-void stopSharing(ConnectionSharing& sharing);
+// Turns the hotspot's sharing off, when its adapter is the private side
+// (found through the record when the hosted network is gone), and shares
+// the recorded pair again; then the record goes. Without a record,
+// failures are not told.
+SharingOutcome stopSharing(ConnectionSharing& sharing);
 
-// shareInternet through the system's sharing calls, within kSharingTimeout,
-// with the system's words for a failed call.
+// The two above through the system's sharing calls, within
+// kSharingTimeout, with the system's words for a failed call.
 SharingOutcome shareInternetWithHostedNetwork(System& system);
-
-// stopSharing through the system's sharing calls; says nothing.
-void stopSharingHostedNetwork(System& system);
+SharingOutcome stopSharingHostedNetwork(System& system);
 
 // GUIDs as the system writes them, with or without braces, in any case.
 bool sameGuid(const std::u16string& a, const std::u16string& b);

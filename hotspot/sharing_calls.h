@@ -24,9 +24,13 @@ enum class SharingStep {
   DisableSharing,
   SharePublic,
   SharePrivate,
+  RestorePublic,   // the connection that was shared before the hotspot's
+  RestorePrivate,  // the one that used it
 };
 
-// How sharing the Internet connection with the hosted network ended.
+// How sharing the Internet connection with the hosted network ended; and
+// how giving back the sharing that was there before ended (Shared: given
+// back, or nothing to give).
 struct SharingOutcome {
   enum class Kind {
     Shared,             // shared now, or was already
@@ -75,6 +79,13 @@ class ConnectionSharing {
   // On a connection of the last list, by its index there.
   virtual SharingCall disableSharing(std::size_t connection) = 0;
   virtual SharingCall enableSharing(std::size_t connection, SharingRole role) = 0;
+
+  // The program's own file that keeps the sharing it found (see
+  // sharing_record.h). Empty when there is none or it cannot be read.
+  virtual std::string readRecord() = 0;
+  // Replaces the file whole, or leaves the old one as it was: false then.
+  virtual bool writeRecord(const std::string& text) = 0;
+  virtual void removeRecord() = 0;
 };
 
 }  // namespace vanterel

@@ -28,6 +28,10 @@ const char16_t* nameOf(SharingStep step) {
       return u"共享连接互联网的网络连接";
     case SharingStep::SharePrivate:
       return u"让承载网络使用共享的连接";
+    case SharingStep::RestorePublic:
+      return u"重新共享原来共享的网络连接";
+    case SharingStep::RestorePrivate:
+      return u"让原来的网络连接重新使用共享";
   }
   return u"共享网络连接";
 }
@@ -59,6 +63,11 @@ std::u16string sharingNotice(const SharingOutcome& outcome) {
   if (outcome.kind == SharingOutcome::Kind::Shared) return u"";
   return u"热点已开启，但没能共享网络连接，连上热点的设备暂时不能上网。\r\n\r\n原因：" +
          reasonFor(outcome);
+}
+
+std::u16string restoreNotice(const SharingOutcome& outcome) {
+  if (outcome.kind == SharingOutcome::Kind::Shared) return u"";
+  return u"热点已关闭，但没能恢复原来的网络连接共享。\r\n\r\n原因：" + reasonFor(outcome);
 }
 
 }  // namespace vanterel

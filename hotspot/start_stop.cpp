@@ -79,11 +79,13 @@ void Command1_Click(MainWindow& form, System& system) {
   if (lengthOk && bothEnabledAre(form, kFalse)) {
     // A failed stop leaves the window running: the network may still be up.
     bool stopped = false;
+    std::u16string notice;
     if (system.mobileHotspotIsOn()) {
       stopped = stopMobileHotspot(form, system);
     } else {
-      // Leave the computer as it was: no sharing with an adapter that goes.
-      stopSharingHostedNetwork(system);
+      // Leave the computer as it was: no sharing with an adapter that goes,
+      // and the user's own pair shared again.
+      notice = restoreNotice(stopSharingHostedNetwork(system));
       stopped = runAll(form, system, {stopStep()});
     }
     if (stopped) {
@@ -91,6 +93,7 @@ void Command1_Click(MainWindow& form, System& system) {
       form.setCaption(Control::Command1, u"一键开启");
       form.setEnabled(Control::Text1, kTrue);
       form.setEnabled(Control::Text2, kTrue);
+      if (!notice.empty()) form.msgBox(notice, kOkOnly, u"提示");
     }
     startAllowed = false;
   }

@@ -7,6 +7,7 @@
 
 #include <oleauto.h>
 
+#include "windows/win32_app_file.h"
 #include "windows/win32_text.h"
 #include "windows/win32_wlan_hosted_network.h"
 
@@ -22,6 +23,8 @@ SharingCall failure(SharingStep step, HRESULT result) {
 SharingCall failure(SharingStep step, DWORD error) {
   return failure(step, HRESULT_FROM_WIN32(error));
 }
+
+constexpr const wchar_t* kRecordFile = L"sharing-record.txt";
 
 template <typename Function>
 Function lookUp(HMODULE module, const char* name) {
@@ -212,5 +215,13 @@ SharingCall Win32ConnectionSharing::enableSharing(std::size_t connection, Sharin
   }
   return SharingCall{};
 }
+
+std::string Win32ConnectionSharing::readRecord() { return readAppFile(kRecordFile); }
+
+bool Win32ConnectionSharing::writeRecord(const std::string& text) {
+  return writeAppFile(kRecordFile, text);
+}
+
+void Win32ConnectionSharing::removeRecord() { removeAppFile(kRecordFile); }
 
 }  // namespace vanterel

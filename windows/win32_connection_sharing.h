@@ -12,7 +12,8 @@ namespace vanterel {
 
 // The sharing calls as Windows makes them: wlanapi for the hosted network,
 // IP Helper for the route, the sharing manager (HNetCfg.HNetShare) for the
-// rest. Made, used and destroyed on one thread: it holds that thread's COM.
+// rest, and the program's own file for its record. Made, used and destroyed on one thread: it holds
+// that thread's COM.
 class Win32ConnectionSharing final : public ConnectionSharing {
  public:
   Win32ConnectionSharing();
@@ -25,6 +26,9 @@ class Win32ConnectionSharing final : public ConnectionSharing {
   SharingCall listConnections(std::vector<SharedConnection>& connections) override;
   SharingCall disableSharing(std::size_t connection) override;
   SharingCall enableSharing(std::size_t connection, SharingRole role) override;
+  std::string readRecord() override;
+  bool writeRecord(const std::string& text) override;
+  void removeRecord() override;
 
  private:
   SharingCall openSharingManager();

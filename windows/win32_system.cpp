@@ -28,12 +28,18 @@ bool Win32System::mobileHotspotIsOn() { return win32MobileHotspotIsOn(wait_); }
 TetheringRun Win32System::stopMobileHotspot() { return win32StopMobileHotspot(wait_); }
 
 bool Win32System::runSharingJob(std::function<void(ConnectionSharing&)> job) {
+  // One job at a time: a late one may still be changing the sharing.
+  const auto budget = std::chrono::milliseconds(kSharingTimeout);
+  if (lateSharingJob_) {
+    if (!wait_(lateSharingJob_.get(), static_cast<DWORD>(budget.count()))) return false;
+    lateSharingJob_.reset();
+  }
   return runOffWindowThread(
       [job = std::move(job)] {
         Win32ConnectionSharing sharing;
         job(sharing);
       },
-      kSharingTimeout, wait_);
+      budget, wait_, &lateSharingJob_);
 }
 
 std::u16string Win32System::systemMessage(std::uint32_t code) {

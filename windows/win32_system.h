@@ -4,6 +4,7 @@
 
 #include "hotspot/system.h"
 #include "windows/win32_command_runner.h"
+#include "windows/win32_handle.h"
 
 namespace vanterel {
 
@@ -25,6 +26,8 @@ class Win32System final : public System {
 
  private:
   HandleWait wait_;
+  // A sharing job given up at its time limit, which may still be running.
+  UniqueHandle lateSharingJob_;
 };
 
 }  // namespace vanterel

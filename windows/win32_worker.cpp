@@ -3,8 +3,6 @@
 #include <memory>
 #include <utility>
 
-#include "windows/win32_handle.h"
-
 namespace vanterel {
 namespace {
 
@@ -18,7 +16,7 @@ DWORD WINAPI runWork(void* parameter) {
 }  // namespace
 
 bool runOffWindowThread(std::function<void()> work, std::chrono::milliseconds timeout,
-                        const HandleWait& wait) {
+                        const HandleWait& wait, UniqueHandle* leftRunning) {
   auto owned = std::make_unique<std::function<void()>>(std::move(work));
   UniqueHandle thread(CreateThread(nullptr, 0, &runWork, owned.get(), 0, nullptr));
   if (!thread) {
@@ -28,7 +26,9 @@ bool runOffWindowThread(std::function<void()> work, std::chrono::milliseconds ti
     return true;
   }
   owned.release();
-  return wait(thread.get(), static_cast<DWORD>(timeout.count()));
+  const bool ended = wait(thread.get(), static_cast<DWORD>(timeout.count()));
+  if (!ended && leftRunning != nullptr) *leftRunning = std::move(thread);
+  return ended;
 }
 
 }  // namespace vanterel

@@ -12,7 +12,9 @@ namespace vanterel::e2e {
 // its changes back there. One fact a line:
 //   hosted {GUID}                         the started hosted network's adapter
 //   connection {GUID} none|public|private a connection and its sharing
-//   fail <call> <hex code>                the stand-ins' <call> answers the code
+//   fail <call> <hex code>                the stand-ins' <call> answers the code;
+//                                         EnableSharingPublic or ...Private: one role,
+//                                         EnableSharingPrivate:{GUID}: on one connection
 struct SharingSetup {
   struct Connection {
     std::string guid;

@@ -6,6 +6,7 @@
 
 #include "tests/e2e/press_test.h"
 #include "tests/e2e/utf8.h"
+#include "tests/e2e/window_input.h"
 
 namespace vanterel::e2e {
 namespace {
@@ -19,7 +20,8 @@ const std::wstring kNotice =
     L"热点已开启，但没能共享网络连接，连上热点的设备暂时不能上网。\r\n\r\n原因：";
 
 // Each case starts (the success box as ever, then a notice or none), and
-// stops again; the stand-ins show what the program changed.
+// stops again; the stand-ins show what the program changed, and the user's
+// own pair is shared again at the end.
 TEST_F(Sharing, SharesTheRoutesConnectionAfterAStartAndUndoesItAtStop) {
   const std::string route = routeAdapter();
   const std::string hosted = kHostedAdapter;
@@ -27,6 +29,8 @@ TEST_F(Sharing, SharesTheRoutesConnectionAfterAStartAndUndoesItAtStop) {
   const Changes sharedAnew = {"EnableSharing " + route + " public",
                               "EnableSharing " + hosted + " private"};
   const Changes undone = {"DisableSharing " + hosted, "DisableSharing " + route};
+  const std::vector<SharingSetup::Connection> usersPair = {
+      {kOther, "public"}, {route}, {hosted}, {kOtherPrivate, "private"}};
   const struct {
     const char* name;
     std::string hostedAdapter;
@@ -46,12 +50,22 @@ TEST_F(Sharing, SharesTheRoutesConnectionAfterAStartAndUndoesItAtStop) {
        {"DisableSharing " + lowerHosted, "DisableSharing " + route}},
       {"another pair shared",
        hosted,
-       {{kOther, "public"}, {route}, {hosted}, {kOtherPrivate, "private"}},
+       usersPair,
        {},
        {"DisableSharing " + kOther, "DisableSharing " + kOtherPrivate, sharedAnew[0],
         sharedAnew[1]},
        L"",
-       undone},
+       {undone[0], undone[1], "EnableSharing " + kOther + " public",
+        "EnableSharing " + kOtherPrivate + " private"}},
+      {"the hotspot's side refused, the user's pair shared again",
+       hosted,
+       usersPair,
+       {{"EnableSharingPrivate:" + hosted, 0x80070005}},
+       {"DisableSharing " + kOther, "DisableSharing " + kOtherPrivate, sharedAnew[0],
+        "DisableSharing " + route, "EnableSharing " + kOther + " public",
+        "EnableSharing " + kOtherPrivate + " private"},
+       L"让承载网络使用共享的连接失败：",
+       {}},
       {"no route but through the hotspot",
        route,
        {{route}, {kOther}},
@@ -121,11 +135,62 @@ TEST_F(Sharing, SharesTheRoutesConnectionAfterAStartAndUndoesItAtStop) {
     ASSERT_GE(changes.size(), changesAtStart);
     EXPECT_EQ(Changes(changes.begin() + static_cast<std::ptrdiff_t>(changesAtStart), changes.end()),
               c.atStop);
-    if (c.atStop.empty()) continue;
-    for (const auto& connection : sharingNow().connections) {
-      EXPECT_EQ(connection.role, "none") << connection.guid;
+    // As found, but for the hotspot's own pair.
+    const auto now = sharingNow().connections;
+    ASSERT_EQ(now.size(), c.connections.size());
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      const std::string& guid = c.connections[i].guid;
+      const bool hotspots = guid == route || guid == hosted || guid == lowerHosted;
+      EXPECT_EQ(now[i].role, hotspots ? "none" : c.connections[i].role) << guid;
     }
   }
+}
+
+// The pair the user had outlives the window: a start, the window closed
+// and opened again, a start that finds the sharing done, and the stop gives
+// it back. When giving it back fails, a notice follows the stop's box.
+TEST_F(Sharing, TheUsersPairIsGivenBackAfterTheWindowWasClosedAndTellsWhenItCannotBe) {
+  SharingSetup network = sharingNow();
+  network.connections.insert(network.connections.begin(), {kOther, "public"});
+  network.connections.push_back({kOtherPrivate, "private"});
+  ASSERT_NO_FATAL_FAILURE(setSharing(network));
+
+  ASSERT_NO_FATAL_FAILURE(startHostedNetwork(L"Vanterel", L"0123456789abcdef"));
+  closeWindow(window());
+  ASSERT_TRUE(process().waitForExit(10s)) << "the program is still running";
+  EXPECT_NE(GetFileAttributesW(sharingRecordPath().c_str()), INVALID_FILE_ATTRIBUTES);
+  ASSERT_NO_FATAL_FAILURE(openProgram());
+  const std::size_t shared = sharingChanges().size();
+  ASSERT_NO_FATAL_FAILURE(startHostedNetwork(L"Vanterel", L"0123456789abcdef"));
+  EXPECT_EQ(sharingChanges().size(), shared);
+  ASSERT_NO_FATAL_FAILURE(expectStopToIdle());
+  const auto given = sharingNow().connections;
+  ASSERT_EQ(given.size(), network.connections.size());
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    EXPECT_EQ(given[i].role, network.connections[i].role) << given[i].guid;
+  }
+  EXPECT_EQ(GetFileAttributesW(sharingRecordPath().c_str()), INVALID_FILE_ATTRIBUTES);
+
+  ASSERT_NO_FATAL_FAILURE(startHostedNetwork(L"Vanterel", L"0123456789abcdef"));
+  SharingSetup refusing = sharingNow();
+  refusing.failures = {{"EnableSharingPublic", 0x80070005}};
+  ASSERT_NO_FATAL_FAILURE(setSharing(refusing));
+  const auto stopped = press();
+  ASSERT_TRUE(stopped.has_value()) << "no message box after pressing the button";
+  EXPECT_EQ(stopped->text, L"wifi已关闭");
+  ASSERT_NO_FATAL_FAILURE(dismiss(*stopped));
+  const auto notice = waitForBox();
+  ASSERT_TRUE(notice.has_value()) << "no notice after the stop's box";
+  EXPECT_EQ(notice->title, L"提示");
+  EXPECT_EQ(
+      notice->text.rfind(L"热点已关闭，但没能恢复原来的网络连接共享。\r\n\r\n原因：重新共享原来"
+                         L"共享的网络连接失败：",
+                         0),
+      0u)
+      << utf8(notice->text);
+  EXPECT_NE(notice->text.find(L"（错误代码 0x80070005）"), std::wstring::npos);
+  ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*notice));
+  expectIdle();
 }
 
 }  // namespace

@@ -144,8 +144,13 @@ class Connection final
   }
   HRESULT WINAPI EnableSharing(SHARINGCONNECTIONTYPE type) override {
     if (type != ICSSHARINGTYPE_PUBLIC && type != ICSSHARINGTYPE_PRIVATE) return E_INVALIDARG;
-    if (const HRESULT failure = failureOr("EnableSharing"); FAILED(failure)) return failure;
-    const std::string role = type == ICSSHARINGTYPE_PUBLIC ? "public" : "private";
+    const bool isPublic = type == ICSSHARINGTYPE_PUBLIC;
+    // A failure may name one role, and one connection: EnableSharingPrivate:{GUID}.
+    const std::string ofRole = isPublic ? "EnableSharingPublic" : "EnableSharingPrivate";
+    const HRESULT ofConnection = failureOr((ofRole + ":" + mine().guid).c_str());
+    const HRESULT failure = failureOr("EnableSharing", failureOr(ofRole.c_str(), ofConnection));
+    if (FAILED(failure)) return failure;
+    const std::string role = isPublic ? "public" : "private";
     for (const auto& other : setup().connections) {
       if (other.role == role && &other != &mine()) return kAllSubscribersFailed;
     }

@@ -5,6 +5,8 @@
 
 #include "tests/e2e/vanterel_test.h"
 
+#include <shlobj.h>
+
 #include "tests/e2e/driver_settings.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/window_input.h"
@@ -51,22 +53,33 @@ void VanterelTest::SetUp() {
   network.connections = {{routeAdapter_, "none"}, {kHostedAdapter, "none"}};
   ASSERT_NO_FATAL_FAILURE(setSharing(network));
 
+  DeleteFileW(sharingRecordPath().c_str());
+  environment_ = {{L"VANTEREL_NETSH_LOG", netshLog_},
+                  {L"VANTEREL_NETSH_RULES", netshRules_},
+                  {L"VANTEREL_NETSH_STATE", netshState_},
+                  {L"VANTEREL_TETHERING_LOG", tetheringLog},
+                  {L"VANTEREL_TETHERING_RULES", tetheringRules},
+                  {L"VANTEREL_SHARING_SETUP", sharingSetup_},
+                  {L"VANTEREL_SHARING_LOG", sharingLog_}};
+  ASSERT_NO_FATAL_FAILURE(openProgram());
+}
+
+void VanterelTest::openProgram() {
   std::wstring error;
-  ASSERT_TRUE(process_.start(settings.program,
-                             {{L"VANTEREL_NETSH_LOG", netshLog_},
-                              {L"VANTEREL_NETSH_RULES", netshRules_},
-                              {L"VANTEREL_NETSH_STATE", netshState_},
-                              {L"VANTEREL_TETHERING_LOG", tetheringLog},
-                              {L"VANTEREL_TETHERING_RULES", tetheringRules},
-                              {L"VANTEREL_SHARING_SETUP", sharingSetup_},
-                              {L"VANTEREL_SHARING_LOG", sharingLog_}},
-                             error))
-      << utf8(error);
+  ASSERT_TRUE(process_.start(driverSettings().program, environment_, error)) << utf8(error);
   ASSERT_TRUE(waitUntil([&] { return (window_ = findMainWindow(process_.id())) != nullptr; },
                         kWindowTimeout))
       << "no visible main window";
   // Answered only once the program's thread takes messages.
   ASSERT_TRUE(ask(window_, WM_NULL).has_value());
+}
+
+std::wstring VanterelTest::sharingRecordPath() {
+  wchar_t folder[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+    return L"";
+  }
+  return std::wstring(folder) + L"\\Vanterel\\sharing-record.txt";
 }
 
 void VanterelTest::TearDown() { process_.terminate(); }

@@ -34,6 +34,11 @@ class VanterelTest : public ::testing::Test {
   HWND window() const { return window_; }
   HWND control(ControlId id) const { return controlOf(window_, id); }
   AppProcess& process() { return process_; }
+  // Starts the program, with the test's files, and finds its window: SetUp
+  // does; a test may again once the program has ended.
+  void openProgram();
+  // The program's record of the sharing it found, kept across its runs.
+  static std::wstring sharingRecordPath();
 
   // The stand-in netsh reads them at each run; write them before the click.
   void setNetshRules(const std::vector<NetshRule>& rules);
@@ -73,6 +78,7 @@ class VanterelTest : public ::testing::Test {
   std::wstring netshState_;
   std::wstring sharingSetup_;
   std::wstring sharingLog_;
+  EnvironmentChanges environment_;
   std::string routeAdapter_;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "hotspot/sharing_record.h"
 #include "tests/hotspot/fake_sharing.h"
 
 namespace vanterel {
@@ -85,27 +86,138 @@ TEST(ShareInternet, SharesTheRoutesConnectionWithTheHostedAdapterOnlyWhenNeeded)
   }
 }
 
-TEST(ShareInternet, AFailedCallEndsTheSharingAndNamesItsStepAndCode) {
+// The user's own pair, shared before any start.
+std::vector<SharedConnection> usersPair() {
+  return {{kOther, Role::Public}, {kInternet}, {kHosted}, {kOtherPrivate, Role::Private}};
+}
+
+std::vector<Role> rolesOf(const FakeSharing& sharing) {
+  std::vector<Role> roles;
+  for (const auto& connection : sharing.connections) roles.push_back(connection.role);
+  return roles;
+}
+
+std::string recordOf(const std::u16string& publicGuid, const std::u16string& privateGuid) {
+  return formatSharingRecord({kHosted, publicGuid, privateGuid});
+}
+
+TEST(ShareInternet, AFailedCallNamesItsStepAndLeavesTheSharingAsItWasFound) {
+  const std::vector<Role> found = {Role::Public, Role::None, Role::None, Role::Private};
   const struct {
     SharingStep step;
-    std::size_t changesMade;
+    std::u16string only;  // empty: the call fails on every connection
+    std::vector<Role> after;
+    bool recordKept;
   } cases[] = {
-      {SharingStep::FindHostedAdapter, 0},  {SharingStep::FindInternetConnection, 0},
-      {SharingStep::OpenSharingManager, 0}, {SharingStep::ListConnections, 0},
-      {SharingStep::ReadConnection, 0},     {SharingStep::ReadSharing, 0},
-      {SharingStep::DisableSharing, 1},     {SharingStep::SharePublic, 2},
-      {SharingStep::SharePrivate, 3},
+      {SharingStep::FindHostedAdapter, u"", found, false},
+      {SharingStep::FindInternetConnection, u"", found, false},
+      {SharingStep::OpenSharingManager, u"", found, false},
+      {SharingStep::ListConnections, u"", found, false},
+      {SharingStep::ReadConnection, u"", found, false},
+      {SharingStep::ReadSharing, u"", found, false},
+      {SharingStep::DisableSharing, u"", found, false},
+      {SharingStep::DisableSharing, kOtherPrivate, found, false},
+      {SharingStep::SharePublic, kInternet, found, false},
+      {SharingStep::SharePrivate, kHosted, found, false},
+      // The user's pair cannot be shared again either: the stop tries later.
+      {SharingStep::SharePublic, u"", {Role::None, Role::None, Role::None, Role::None}, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.step));
     FakeSharing sharing;
-    sharing.connections = {{kOther, Role::Public}, {kInternet, Role::None}, {kHosted, Role::None}};
+    sharing.connections = usersPair();
     sharing.failing = SharingCallFailure{c.step, kAccessDenied};
+    sharing.failingOnly = c.only;
     const SharingOutcome outcome = shareInternet(sharing);
     EXPECT_EQ(outcome.kind, Kind::Failed);
     EXPECT_EQ(outcome.step, c.step);
     EXPECT_EQ(outcome.code, kAccessDenied);
-    EXPECT_EQ(sharing.changes.size(), c.changesMade);
+    EXPECT_EQ(rolesOf(sharing), c.after);
+    EXPECT_EQ(sharing.record.has_value(), c.recordKept);
+  }
+}
+
+TEST(ShareInternet, RecordsThePairItFoundAndKeepsAnEarlierStartsRecord) {
+  const std::vector<SharedConnection> hotspots = {
+      {kOther}, {kInternet, Role::Public}, {kHosted, Role::Private}, {kOtherPrivate}};
+  const std::string earlier = recordOf(kOther, kOtherPrivate);
+  const std::string nothingShared = recordOf(u"", u"");
+  const struct {
+    const char* name;
+    std::vector<SharedConnection> before;
+    std::optional<std::string> record;
+    bool writable;
+    std::optional<std::string> after;
+  } cases[] = {
+      {"the user's pair", usersPair(), std::nullopt, true, earlier},
+      {"nothing shared", unshared(), std::nullopt, true, nothingShared},
+      {"the hotspot's pair, no record", hotspots, std::nullopt, true, nothingShared},
+      {"the hotspot's pair, an earlier record", hotspots, earlier, true, earlier},
+      {"a record cut short", usersPair(), earlier.substr(0, 60), true, earlier},
+      {"not a record", usersPair(), std::string("\xff\xfe<xml/>"), true, earlier},
+      {"a record naming a connection that is gone", usersPair(),
+       recordOf(u"{4B1C0D2E-0000-4000-8000-0000000000FF}", u""), true, earlier},
+      {"the file cannot be written", usersPair(), std::nullopt, false, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeSharing sharing;
+    sharing.connections = c.before;
+    sharing.record = c.record;
+    sharing.recordWritable = c.writable;
+    EXPECT_EQ(shareInternet(sharing).kind, Kind::Shared);
+    EXPECT_EQ(sharing.record, c.after);
+  }
+}
+
+TEST(StopSharing, TurnsTheHotspotsPairOffAndGivesTheRecordedPairBack) {
+  const std::vector<SharedConnection> hotspots = {
+      {kOther}, {kInternet, Role::Public}, {kHosted, Role::Private}, {kOtherPrivate}};
+  const std::string users = recordOf(kOther, kOtherPrivate);
+  const std::vector<Role> usersRoles = {Role::Public, Role::None, Role::None, Role::Private};
+  const std::vector<Role> none(4, Role::None);
+  const SharingCallFailure refused{SharingStep::SharePublic, kAccessDenied};
+  const SharingCallFailure hostedGone{SharingStep::FindHostedAdapter, 0x8007139F};
+  const struct {
+    const char* name;
+    std::string record;
+    std::optional<SharingCallFailure> failing;
+    std::vector<Role> after;
+    Kind kind;
+    bool recordLeft;
+  } cases[] = {
+      {"the user's pair", users, {}, usersRoles, Kind::Shared, false},
+      {"hosted network stopped elsewhere", users, hostedGone, usersRoles, Kind::Shared, false},
+      {"nothing was shared", recordOf(u"", u""), {}, none, Kind::Shared, false},
+      {"the user's private side is gone",
+       recordOf(kOther, u"{4B1C0D2E-0000-4000-8000-0000000000FF}"),
+       {},
+       {Role::Public, Role::None, Role::None, Role::None},
+       Kind::Shared,
+       false},
+      {"giving back refused", users, refused, none, Kind::Failed, false},
+      // Left for the next start to replace.
+      {"a record cut short, hosted network gone",
+       users.substr(0, 70),
+       hostedGone,
+       {Role::None, Role::Public, Role::Private, Role::None},
+       Kind::Shared,
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeSharing sharing;
+    sharing.connections = hotspots;
+    sharing.record = c.record;
+    sharing.failing = c.failing;
+    if (c.kind == Kind::Failed) sharing.failingOnly = kOther;
+    const SharingOutcome outcome = stopSharing(sharing);
+    EXPECT_EQ(outcome.kind, c.kind);
+    if (c.kind == Kind::Failed) {
+      EXPECT_EQ(outcome.step, SharingStep::RestorePublic);
+    }
+    EXPECT_EQ(rolesOf(sharing), c.after);
+    EXPECT_EQ(sharing.record.has_value(), c.recordLeft);
   }
 }
 

@@ -28,7 +28,8 @@ SharingCall FakeSharing::listConnections(std::vector<SharedConnection>& listed) 
 
 SharingCall FakeSharing::disableSharing(std::size_t connection) {
   changes.push_back(u"off " + connections.at(connection).guid);
-  if (const SharingCall failed = answer(SharingStep::DisableSharing)) return failed;
+  const std::u16string& guid = connections.at(connection).guid;
+  if (const SharingCall failed = answer(SharingStep::DisableSharing, guid)) return failed;
   connections.at(connection).role = SharingRole::None;
   return SharingCall{};
 }
@@ -37,7 +38,7 @@ SharingCall FakeSharing::enableSharing(std::size_t connection, SharingRole role)
   const bool isPublic = role == SharingRole::Public;
   changes.push_back((isPublic ? u"public " : u"private ") + connections.at(connection).guid);
   const SharingStep step = isPublic ? SharingStep::SharePublic : SharingStep::SharePrivate;
-  if (const SharingCall failed = answer(step)) return failed;
+  if (const SharingCall failed = answer(step, connections.at(connection).guid)) return failed;
   // Windows shares one pair at a time.
   for (const auto& other : connections) {
     if (other.role == role) return SharingCallFailure{step, kAllSubscribersFailed};
@@ -46,8 +47,14 @@ SharingCall FakeSharing::enableSharing(std::size_t connection, SharingRole role)
   return SharingCall{};
 }
 
-SharingCall FakeSharing::answer(SharingStep step) const {
-  return failing && failing->step == step ? failing : SharingCall{};
+bool FakeSharing::writeRecord(const std::string& text) {
+  if (recordWritable) record = text;
+  return recordWritable;
+}
+
+SharingCall FakeSharing::answer(SharingStep step, const std::u16string& connection) const {
+  const bool here = failingOnly.empty() || connection == failingOnly;
+  return failing && failing->step == step && here ? failing : SharingCall{};
 }
 
 }  // namespace vanterel

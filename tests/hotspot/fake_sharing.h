@@ -20,17 +20,25 @@ class FakeSharing final : public ConnectionSharing {
   std::vector<SharedConnection> connections = {{kFakeInternetGuid, SharingRole::None},
                                                {kFakeHostedGuid, SharingRole::None}};
   std::optional<SharingCallFailure> failing;
+  // When set, changes fail only on this connection.
+  std::u16string failingOnly;
   // "off <guid>", "public <guid>" or "private <guid>", tried or not.
   std::vector<std::u16string> changes;
+  // The program's record file: none at first; writes fail when not writable.
+  std::optional<std::string> record;
+  bool recordWritable = true;
 
   SharingCall hostedAdapter(std::u16string& guid) override;
   SharingCall internetAdapter(std::u16string& guid) override;
   SharingCall listConnections(std::vector<SharedConnection>& listed) override;
   SharingCall disableSharing(std::size_t connection) override;
   SharingCall enableSharing(std::size_t connection, SharingRole role) override;
+  std::string readRecord() override { return record.value_or(""); }
+  bool writeRecord(const std::string& text) override;
+  void removeRecord() override { record.reset(); }
 
  private:
-  SharingCall answer(SharingStep step) const;
+  SharingCall answer(SharingStep step, const std::u16string& connection = u"") const;
 };
 
 }  // namespace vanterel
