@@ -1,5 +1,8 @@
 #include "hotspot/mobile_hotspot.h"
 
+#include <functional>
+#include <memory>
+
 #include "hotspot/message_text.h"
 
 namespace vanterel {
@@ -64,6 +67,51 @@ std::u16string meaningOf(TetheringStatus status) {
   return u"系统返回了未知的状态 " + decimal(static_cast<int>(status)) + u"。";
 }
 
+TetheringRun ran(TetheringStep step, TetheringRun::Outcome outcome, std::uint32_t error = 0) {
+  TetheringRun run;
+  run.step = step;
+  run.outcome = outcome;
+  run.error = error;
+  return run;
+}
+
+bool done(const TetheringCallEnd& end) { return end.kind == TetheringCallEnd::Kind::Done; }
+
+TetheringRun endedAt(TetheringStep step, const TetheringCallEnd& end) {
+  const bool late = end.kind == TetheringCallEnd::Kind::TimedOut;
+  return ran(step, late ? TetheringRun::Outcome::TimedOut : TetheringRun::Outcome::CallFailed,
+             end.error);
+}
+
+TetheringRun answered(TetheringStep step, const TetheringAnswer& answer) {
+  const bool success = answer.status == TetheringStatus::Success;
+  TetheringRun run =
+      ran(step, success ? TetheringRun::Outcome::Succeeded : TetheringRun::Outcome::Refused);
+  run.status = answer.status;
+  run.additionalMessage = answer.additionalMessage;
+  return run;
+}
+
+using TetheringDecision = std::function<TetheringRun(TetheringCalls&, std::atomic<TetheringStep>&)>;
+
+// Runs the decision on the system's Mobile hotspot calls; when it has not
+// ended within the budget, it timed out at the step it was on.
+TetheringRun throughSystem(System& system, int steps, const TetheringDecision& decision) {
+  struct Progress {
+    std::atomic<TetheringStep> step{TetheringStep::Start};
+    TetheringRun run;
+  };
+  // Shared with the job, which may outlive the wait.
+  const auto progress = std::make_shared<Progress>();
+  const auto job = [progress, decision](TetheringCalls& calls) {
+    progress->run = decision(calls, progress->step);
+  };
+  if (!system.runTetheringJob(job, steps * kTetheringStepTimeout)) {
+    return ran(progress->step, TetheringRun::Outcome::TimedOut);
+  }
+  return progress->run;
+}
+
 bool succeeded(const TetheringRun& run, MainWindow& form) {
   if (run.outcome == TetheringRun::Outcome::Succeeded) return true;
   form.msgBox(describeTetheringFailure(run), kOkOnly, u"错误");
@@ -112,6 +160,44 @@ std::u16string describeTetheringFailure(const TetheringRun& run) {
   return message;
 }
 
+TetheringRun startTethering(TetheringCalls& calls, const std::u16string& ssid,
+                            const std::u16string& passphrase, std::atomic<TetheringStep>& step) {
+  step = TetheringStep::Start;
+  bool connected = false;
+  TetheringCallEnd end = calls.openManager(connected);
+  if (!done(end)) return endedAt(TetheringStep::Start, end);
+  if (!connected) return ran(TetheringStep::Start, TetheringRun::Outcome::NoConnection);
+  step = TetheringStep::Configure;
+  if (!done(end = calls.configure(ssid, passphrase))) return endedAt(TetheringStep::Configure, end);
+  step = TetheringStep::Start;
+  TetheringAnswer answer;
+  if (!done(end = calls.start(answer))) return endedAt(TetheringStep::Start, end);
+  return answered(TetheringStep::Start, answer);
+}
+
+TetheringRun stopTethering(TetheringCalls& calls, std::atomic<TetheringStep>& step) {
+  step = TetheringStep::Stop;
+  bool connected = false;
+  TetheringCallEnd end = calls.openManager(connected);
+  if (!done(end)) return endedAt(TetheringStep::Stop, end);
+  if (!connected) return ran(TetheringStep::Stop, TetheringRun::Outcome::NoConnection);
+  TetheringAnswer answer;
+  if (!done(end = calls.stop(answer))) return endedAt(TetheringStep::Stop, end);
+  return answered(TetheringStep::Stop, answer);
+}
+
+bool mobileHotspotIsOn(System& system) {
+  const auto on = std::make_shared<std::atomic<bool>>(false);
+  const bool ended = system.runTetheringJob(
+      [on](TetheringCalls& calls) {
+        bool connected = false;
+        bool state = false;
+        *on = done(calls.openManager(connected)) && connected && done(calls.isOn(state)) && state;
+      },
+      kTetheringStepTimeout);
+  return ended && *on;
+}
+
 bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16string& ssid,
                                const std::u16string& passphrase) {
   const std::u16string refusal = mobileHotspotRefusal(ssid, passphrase);
@@ -119,11 +205,16 @@ bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16s
     form.msgBox(refusal, kOkOnly, u"错误");
     return false;
   }
-  return succeeded(system.startMobileHotspot(ssid, passphrase), form);
+  // Two awaited steps and the calls around them.
+  const TetheringRun run = throughSystem(
+      system, 3, [ssid, passphrase](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
+        return startTethering(calls, ssid, passphrase, step);
+      });
+  return succeeded(run, form);
 }
 
 bool stopMobileHotspot(MainWindow& form, System& system) {
-  return succeeded(system.stopMobileHotspot(), form);
+  return succeeded(throughSystem(system, 2, stopTethering), form);
 }
 
 }  // namespace vanterel

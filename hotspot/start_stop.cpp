@@ -80,7 +80,7 @@ void Command1_Click(MainWindow& form, System& system) {
     // A failed stop leaves the window running: the network may still be up.
     bool stopped = false;
     std::u16string notice;
-    if (system.mobileHotspotIsOn()) {
+    if (mobileHotspotIsOn(system)) {
       stopped = stopMobileHotspot(form, system);
     } else {
       // Leave the computer as it was: no sharing with an adapter that goes,

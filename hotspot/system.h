@@ -7,7 +7,7 @@
 
 #include "hotspot/command_run.h"
 #include "hotspot/sharing_calls.h"
-#include "hotspot/tethering_run.h"
+#include "hotspot/tethering_calls.h"
 
 namespace vanterel {
 
@@ -25,12 +25,12 @@ class System {
   // Whether Windows offers the Mobile hotspot (Windows 10 1607 and later),
   // found by asking for it, not by the version.
   virtual bool hasMobileHotspot() = 0;
-  // Shares the internet connection through the Mobile hotspot under this
-  // name and passphrase.
-  virtual TetheringRun startMobileHotspot(const std::u16string& ssid,
-                                          const std::u16string& passphrase) = 0;
-  virtual bool mobileHotspotIsOn() = 0;
-  virtual TetheringRun stopMobileHotspot() = 0;
+  // Runs the job against the Mobile hotspot's calls, on a thread of the
+  // multithreaded apartment, for at most `budget`. False when it had not
+  // ended by then: it is left to finish alone, so it must own what it
+  // touches.
+  virtual bool runTetheringJob(std::function<void(TetheringCalls&)> job,
+                               std::chrono::milliseconds budget) = 0;
   // Runs the job against the sharing calls, on a thread that may make them,
   // for at most kSharingTimeout. False when it had not ended by then: it is
   // left to finish alone, so it must own what it touches.

@@ -1,12 +1,9 @@
 #include "windows/win32_mobile_hotspot.h"
 
-#include <atomic>
-#include <cwchar>
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include "windows/win32_worker.h"
+#include "windows/winrt_completion_signal.h"
 #include "windows/winrt_tethering_abi.h"
 
 namespace vanterel {
@@ -14,7 +11,8 @@ namespace {
 
 using namespace vanterel::winrt;
 
-constexpr DWORD kStepBudget = 30000;
+constexpr DWORD kStepBudget =
+    static_cast<DWORD>(std::chrono::milliseconds(kTetheringStepTimeout).count());
 constexpr int kMultithreaded = 1;  // RO_INIT_MULTITHREADED
 
 // combase's Windows Runtime functions; Windows 7 has no combase.
@@ -131,56 +129,17 @@ HRESULT activationFactory(const Combase& api, const wchar_t* className, Ref<Stat
   return api.roGetActivationFactory(name.get(), Statics::kIid, statics.putVoid());
 }
 
-// The completion handler of one asynchronous call: signals an event. It is
-// called on a thread of the apartment, never on the window's.
-template <typename Async>
-class CompletionSignal final : public Async::Handler {
- public:
-  CompletionSignal() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-  CompletionSignal(const CompletionSignal&) = delete;
-  CompletionSignal& operator=(const CompletionSignal&) = delete;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid == IID_IUnknown || iid == Async::Handler::kIid) {
-      *object = static_cast<typename Async::Handler*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(Async*, AsyncStatus) override {
-    SetEvent(event_);
-    return S_OK;
-  }
-
-  HANDLE event() const { return event_; }
-
- private:
-  ~CompletionSignal() {
-    if (event_ != nullptr) CloseHandle(event_);
-  }
-
-  std::atomic<ULONG> references_{1};
-  HANDLE event_;
-};
-
 enum class Awaited { Completed, TimedOut, Failed };
 
 // Waits for the call to complete, at most a step's budget; cancels it when
 // it has not.
 template <typename Async>
 Awaited await(Async* async, HRESULT& error) {
-  auto* signal = new CompletionSignal<Async>();
+  CompletionSignal<Async>* signal = nullptr;
+  error = CompletionSignal<Async>::make(&signal);
+  if (FAILED(error)) return Awaited::Failed;
   Awaited awaited = Awaited::Failed;
-  error = signal->event() == nullptr ? HRESULT_FROM_WIN32(GetLastError())
-                                     : async->put_Completed(signal);
+  error = async->put_Completed(signal);
   if (SUCCEEDED(error)) {
     awaited = WaitForSingleObject(signal->event(), kStepBudget) == WAIT_OBJECT_0
                   ? Awaited::Completed
@@ -194,172 +153,148 @@ Awaited await(Async* async, HRESULT& error) {
   return awaited;
 }
 
-TetheringRun ended(TetheringStep step, TetheringRun::Outcome outcome, HRESULT error = S_OK) {
-  TetheringRun run;
-  run.step = step;
-  run.outcome = outcome;
-  run.error = static_cast<std::uint32_t>(error);
-  return run;
+TetheringCallEnd done() { return TetheringCallEnd{}; }
+
+TetheringCallEnd failed(HRESULT error) {
+  TetheringCallEnd end;
+  end.kind = TetheringCallEnd::Kind::Failed;
+  end.error = static_cast<std::uint32_t>(error);
+  return end;
 }
 
-TetheringRun failed(TetheringStep step, HRESULT error) {
-  return ended(step, TetheringRun::Outcome::CallFailed, error);
+TetheringCallEnd endOf(Awaited awaited, HRESULT error) {
+  if (awaited == Awaited::Completed) return done();
+  if (awaited == Awaited::Failed) return failed(error);
+  TetheringCallEnd end;
+  end.kind = TetheringCallEnd::Kind::TimedOut;
+  return end;
 }
 
-// Awaits a start or stop and reads the status it ended with.
-TetheringRun resultOf(const Combase& api, TetheringStep step,
-                      Ref<IAsyncOperationOfTetheringResult>& operation) {
+// Awaits a start or stop and reads what it answered.
+TetheringCallEnd resultOf(const Combase& api, Ref<IAsyncOperationOfTetheringResult>& operation,
+                          TetheringAnswer& answer) {
   HRESULT error = S_OK;
   const Awaited awaited = await(operation.get(), error);
-  if (awaited == Awaited::TimedOut) return ended(step, TetheringRun::Outcome::TimedOut);
-  if (awaited == Awaited::Failed) return failed(step, error);
+  if (awaited != Awaited::Completed) return endOf(awaited, error);
   Ref<INetworkOperatorTetheringOperationResult> result;
-  error = operation->GetResults(result.put());
-  if (FAILED(error)) return failed(step, error);
-  if (!result) return failed(step, E_POINTER);
+  if (FAILED(error = operation->GetResults(result.put()))) return failed(error);
+  if (!result) return failed(E_POINTER);
   INT32 status = 0;
+  if (FAILED(error = result->get_Status(&status))) return failed(error);
+  answer.status = static_cast<TetheringStatus>(status);
   HSTRING message = nullptr;
-  if (FAILED(error = result->get_Status(&status))) return failed(step, error);
-  TetheringRun run =
-      ended(step, status == 0 ? TetheringRun::Outcome::Succeeded : TetheringRun::Outcome::Refused);
-  run.status = static_cast<TetheringStatus>(status);
   if (SUCCEEDED(result->get_AdditionalErrorMessage(&message)) && message != nullptr) {
-    run.additionalMessage = takeText(api, message);
+    answer.additionalMessage = takeText(api, message);
   }
-  return run;
-}
-
-// The manager of the Mobile hotspot that shares the internet connection;
-// null with S_OK when there is no connection to share.
-HRESULT tetheringManager(const Combase& api, Ref<INetworkOperatorTetheringManager>& manager) {
-  Ref<INetworkInformationStatics> network;
-  HRESULT error = activationFactory(api, kNetworkInformationClass, network);
-  if (FAILED(error)) return error;
-  Ref<IInspectable> profile;
-  if (FAILED(error = network->GetInternetConnectionProfile(profile.put())) || !profile) {
-    return error;
-  }
-  Ref<INetworkOperatorTetheringManagerStatics2> managers;
-  if (FAILED(error = activationFactory(api, kTetheringManagerClass, managers))) return error;
-  return managers->CreateFromConnectionProfile(profile.get(), manager.put());
-}
-
-TetheringRun start(const Combase& api, const std::wstring& ssid, const std::wstring& passphrase,
-                   std::atomic<TetheringStep>& step) {
-  const Apartment apartment(api);
-  Ref<INetworkOperatorTetheringManager> manager;
-  HRESULT error = tetheringManager(api, manager);
-  if (FAILED(error)) return failed(TetheringStep::Start, error);
-  if (!manager) return ended(TetheringStep::Start, TetheringRun::Outcome::NoConnection);
-
-  step = TetheringStep::Configure;
-  Ref<INetworkOperatorTetheringAccessPointConfiguration> configuration;
-  if (FAILED(error = manager->GetCurrentAccessPointConfiguration(configuration.put()))) {
-    return failed(TetheringStep::Configure, error);
-  }
-  const HString name(api, ssid);
-  const HString key(api, passphrase);
-  if (FAILED(error = name.result()) || FAILED(error = key.result()) ||
-      FAILED(error = configuration->put_Ssid(name.get())) ||
-      FAILED(error = configuration->put_Passphrase(key.get()))) {
-    return failed(TetheringStep::Configure, error);
-  }
-  Ref<IAsyncAction> configured;
-  if (FAILED(error = manager->ConfigureAccessPointAsync(configuration.get(), configured.put()))) {
-    return failed(TetheringStep::Configure, error);
-  }
-  const Awaited awaited = await(configured.get(), error);
-  if (awaited == Awaited::TimedOut) {
-    return ended(TetheringStep::Configure, TetheringRun::Outcome::TimedOut);
-  }
-  if (awaited == Awaited::Failed || FAILED(error = configured->GetResults())) {
-    return failed(TetheringStep::Configure, error);
-  }
-
-  step = TetheringStep::Start;
-  Ref<IAsyncOperationOfTetheringResult> started;
-  if (FAILED(error = manager->StartTetheringAsync(started.put()))) {
-    return failed(TetheringStep::Start, error);
-  }
-  return resultOf(api, TetheringStep::Start, started);
-}
-
-TetheringRun stop(const Combase& api) {
-  const Apartment apartment(api);
-  Ref<INetworkOperatorTetheringManager> manager;
-  HRESULT error = tetheringManager(api, manager);
-  if (FAILED(error)) return failed(TetheringStep::Stop, error);
-  if (!manager) return ended(TetheringStep::Stop, TetheringRun::Outcome::NoConnection);
-  Ref<IAsyncOperationOfTetheringResult> stopped;
-  if (FAILED(error = manager->StopTetheringAsync(stopped.put()))) {
-    return failed(TetheringStep::Stop, error);
-  }
-  return resultOf(api, TetheringStep::Stop, stopped);
-}
-
-// Runs the work off the window's thread; nothing when it has not ended in time.
-template <typename Result>
-std::optional<Result> offWindowThread(std::function<Result()> work, DWORD budget,
-                                      const HandleWait& wait) {
-  auto result = std::make_shared<std::optional<Result>>();
-  const auto timeout = std::chrono::milliseconds(budget);
-  if (!runOffWindowThread([result, work] { *result = work(); }, timeout, wait)) return std::nullopt;
-  return *result;
+  return done();
 }
 
 }  // namespace
 
+struct Win32TetheringCalls::Runtime {
+  explicit Runtime(const Combase& functions) : api(functions), apartment(functions) {}
+
+  const Combase& api;
+  Apartment apartment;
+  Ref<INetworkOperatorTetheringManager> manager;
+};
+
+Win32TetheringCalls::Win32TetheringCalls() {
+  if (combase().complete()) runtime_ = std::make_unique<Runtime>(combase());
+}
+
+// Every interface goes before the apartment does.
+Win32TetheringCalls::~Win32TetheringCalls() = default;
+
+TetheringCallEnd Win32TetheringCalls::openManager(bool& connected) {
+  connected = false;
+  if (!runtime_) return failed(REGDB_E_CLASSNOTREG);
+  const Combase& api = runtime_->api;
+  Ref<INetworkInformationStatics> network;
+  HRESULT error = activationFactory(api, kNetworkInformationClass, network);
+  if (FAILED(error)) return failed(error);
+  Ref<IInspectable> profile;
+  if (FAILED(error = network->GetInternetConnectionProfile(profile.put()))) return failed(error);
+  // No connection to the Internet: nothing to share.
+  if (!profile) return done();
+  Ref<INetworkOperatorTetheringManagerStatics2> managers;
+  if (FAILED(error = activationFactory(api, kTetheringManagerClass, managers))) {
+    return failed(error);
+  }
+  if (FAILED(error =
+                 managers->CreateFromConnectionProfile(profile.get(), runtime_->manager.put()))) {
+    return failed(error);
+  }
+  connected = static_cast<bool>(runtime_->manager);
+  return done();
+}
+
+TetheringCallEnd Win32TetheringCalls::configure(const std::u16string& ssid,
+                                                const std::u16string& passphrase) {
+  if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
+  const Combase& api = runtime_->api;
+  Ref<INetworkOperatorTetheringAccessPointConfiguration> configuration;
+  HRESULT error = runtime_->manager->GetCurrentAccessPointConfiguration(configuration.put());
+  if (FAILED(error)) return failed(error);
+  const HString name(api, std::wstring(ssid.begin(), ssid.end()));
+  const HString key(api, std::wstring(passphrase.begin(), passphrase.end()));
+  if (FAILED(error = name.result()) || FAILED(error = key.result()) ||
+      FAILED(error = configuration->put_Ssid(name.get())) ||
+      FAILED(error = configuration->put_Passphrase(key.get()))) {
+    return failed(error);
+  }
+  Ref<IAsyncAction> configured;
+  if (FAILED(error = runtime_->manager->ConfigureAccessPointAsync(configuration.get(),
+                                                                  configured.put()))) {
+    return failed(error);
+  }
+  const Awaited awaited = await(configured.get(), error);
+  if (awaited == Awaited::Completed && FAILED(error = configured->GetResults())) {
+    return failed(error);
+  }
+  return endOf(awaited, error);
+}
+
+TetheringCallEnd Win32TetheringCalls::start(TetheringAnswer& answer) {
+  if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
+  Ref<IAsyncOperationOfTetheringResult> started;
+  const HRESULT error = runtime_->manager->StartTetheringAsync(started.put());
+  return FAILED(error) ? failed(error) : resultOf(runtime_->api, started, answer);
+}
+
+TetheringCallEnd Win32TetheringCalls::stop(TetheringAnswer& answer) {
+  if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
+  Ref<IAsyncOperationOfTetheringResult> stopped;
+  const HRESULT error = runtime_->manager->StopTetheringAsync(stopped.put());
+  return FAILED(error) ? failed(error) : resultOf(runtime_->api, stopped, answer);
+}
+
+TetheringCallEnd Win32TetheringCalls::isOn(bool& on) {
+  on = false;
+  if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
+  auto state = TetheringOperationalState::Unknown;
+  const HRESULT error = runtime_->manager->get_TetheringOperationalState(&state);
+  if (FAILED(error)) return failed(error);
+  on = state == TetheringOperationalState::On;
+  return done();
+}
+
 bool win32HasMobileHotspot(const HandleWait& wait) {
   const Combase& api = combase();
   if (!api.complete()) return false;
-  const auto found = offWindowThread<bool>(
-      [&api] {
+  // Shared with the worker, which may outlive the wait.
+  const auto found = std::make_shared<bool>(false);
+  const bool ended = runOffWindowThread(
+      [&api, found] {
         const Apartment apartment(api);
         Ref<INetworkInformationStatics> network;
         // The interface that came with the Mobile hotspot, not the older ones.
         Ref<INetworkOperatorTetheringManagerStatics3> managers;
-        return SUCCEEDED(activationFactory(api, kNetworkInformationClass, network)) &&
-               SUCCEEDED(activationFactory(api, kTetheringManagerClass, managers));
+        *found = SUCCEEDED(activationFactory(api, kNetworkInformationClass, network)) &&
+                 SUCCEEDED(activationFactory(api, kTetheringManagerClass, managers));
       },
-      kStepBudget, wait);
-  return found.value_or(false);
-}
-
-TetheringRun win32StartMobileHotspot(const std::u16string& ssid, const std::u16string& passphrase,
-                                     const HandleWait& wait) {
-  const Combase& api = combase();
-  if (!api.complete()) return failed(TetheringStep::Start, REGDB_E_CLASSNOTREG);
-  auto step = std::make_shared<std::atomic<TetheringStep>>(TetheringStep::Start);
-  const std::wstring name(ssid.begin(), ssid.end());
-  const std::wstring key(passphrase.begin(), passphrase.end());
-  // Two awaited steps and the calls around them.
-  const auto run = offWindowThread<TetheringRun>(
-      [&api, name, key, step] { return start(api, name, key, *step); }, 3 * kStepBudget, wait);
-  return run ? *run : ended(*step, TetheringRun::Outcome::TimedOut);
-}
-
-bool win32MobileHotspotIsOn(const HandleWait& wait) {
-  const Combase& api = combase();
-  if (!api.complete()) return false;
-  const auto on = offWindowThread<bool>(
-      [&api] {
-        const Apartment apartment(api);
-        Ref<INetworkOperatorTetheringManager> manager;
-        auto state = TetheringOperationalState::Unknown;
-        return SUCCEEDED(tetheringManager(api, manager)) && manager &&
-               SUCCEEDED(manager->get_TetheringOperationalState(&state)) &&
-               state == TetheringOperationalState::On;
-      },
-      kStepBudget, wait);
-  return on.value_or(false);
-}
-
-TetheringRun win32StopMobileHotspot(const HandleWait& wait) {
-  const Combase& api = combase();
-  if (!api.complete()) return failed(TetheringStep::Stop, REGDB_E_CLASSNOTREG);
-  const auto run =
-      offWindowThread<TetheringRun>([&api] { return stop(api); }, 2 * kStepBudget, wait);
-  return run ? *run : ended(TetheringStep::Stop, TetheringRun::Outcome::TimedOut);
+      kTetheringStepTimeout, wait);
+  return ended && *found;
 }
 
 }  // namespace vanterel

@@ -1,20 +1,37 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "hotspot/tethering_run.h"
+#include "hotspot/tethering_calls.h"
 #include "windows/win32_command_runner.h"
 
 namespace vanterel {
 
-// Windows' Mobile hotspot through the Windows Runtime, which is looked up
-// at run time: Windows 7 has none. Each call runs on a worker thread in the
-// multithreaded apartment while the window waits with `wait`; every
-// asynchronous step is bounded at 30 seconds.
+// The Mobile hotspot's calls through the Windows Runtime, which is looked
+// up at run time: Windows 7 has none, and every call then fails with
+// REGDB_E_CLASSNOTREG. Made, used and destroyed on one thread, which it
+// holds in the multithreaded apartment meanwhile.
+class Win32TetheringCalls final : public TetheringCalls {
+ public:
+  Win32TetheringCalls();
+  ~Win32TetheringCalls() override;
+  Win32TetheringCalls(const Win32TetheringCalls&) = delete;
+  Win32TetheringCalls& operator=(const Win32TetheringCalls&) = delete;
+
+  TetheringCallEnd openManager(bool& connected) override;
+  TetheringCallEnd configure(const std::u16string& ssid, const std::u16string& passphrase) override;
+  TetheringCallEnd start(TetheringAnswer& answer) override;
+  TetheringCallEnd stop(TetheringAnswer& answer) override;
+  TetheringCallEnd isOn(bool& on) override;
+
+ private:
+  struct Runtime;
+  std::unique_ptr<Runtime> runtime_;
+};
+
+// Whether Windows has the Mobile hotspot's classes: asked on a worker
+// thread, waited for with `wait`, at most kTetheringStepTimeout.
 bool win32HasMobileHotspot(const HandleWait& wait);
-TetheringRun win32StartMobileHotspot(const std::u16string& ssid, const std::u16string& passphrase,
-                                     const HandleWait& wait);
-bool win32MobileHotspotIsOn(const HandleWait& wait);
-TetheringRun win32StopMobileHotspot(const HandleWait& wait);
 
 }  // namespace vanterel

@@ -18,14 +18,15 @@ CommandRun Win32System::runCommand(const std::u16string& commandLine, WindowStyl
 
 bool Win32System::hasMobileHotspot() { return win32HasMobileHotspot(wait_); }
 
-TetheringRun Win32System::startMobileHotspot(const std::u16string& ssid,
-                                             const std::u16string& passphrase) {
-  return win32StartMobileHotspot(ssid, passphrase, wait_);
+bool Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
+                                  std::chrono::milliseconds budget) {
+  return runOffWindowThread(
+      [job = std::move(job)] {
+        Win32TetheringCalls calls;
+        job(calls);
+      },
+      budget, wait_);
 }
-
-bool Win32System::mobileHotspotIsOn() { return win32MobileHotspotIsOn(wait_); }
-
-TetheringRun Win32System::stopMobileHotspot() { return win32StopMobileHotspot(wait_); }
 
 bool Win32System::runSharingJob(std::function<void(ConnectionSharing&)> job) {
   // One job at a time: a late one may still be changing the sharing.

@@ -17,10 +17,8 @@ class Win32System final : public System {
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
   bool hasMobileHotspot() override;
-  TetheringRun startMobileHotspot(const std::u16string& ssid,
-                                  const std::u16string& passphrase) override;
-  bool mobileHotspotIsOn() override;
-  TetheringRun stopMobileHotspot() override;
+  bool runTetheringJob(std::function<void(TetheringCalls&)> job,
+                       std::chrono::milliseconds budget) override;
   bool runSharingJob(std::function<void(ConnectionSharing&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
 

@@ -4,7 +4,9 @@
 // in VANTEREL_TETHERING_LOG and answers as the lines of
 // VANTEREL_TETHERING_RULES say ("connection\tnone", "start\t<status>",
 // "start-message\t<text>", "stop\t<status>"). Asynchronous calls complete
-// on a thread of their own, as Windows' do.
+// on a thread of their own, as Windows' do, and record whether the handler
+// they were given is agile ("handler\tagile"): one that is not would be
+// called back through its apartment.
 #include <windows.h>
 #include <winstring.h>
 
@@ -49,6 +51,13 @@ void record(const std::u16string& a, const std::u16string& b = u"", const std::u
   const std::string line = vanterel::e2e::escapeField(a) + '\t' + vanterel::e2e::escapeField(b) +
                            '\t' + vanterel::e2e::escapeField(c) + '\n';
   vanterel::e2e::appendToFile(environmentVariable(L"VANTEREL_TETHERING_LOG"), line);
+}
+
+bool answers(IUnknown* object, REFIID iid) {
+  IUnknown* answered = nullptr;
+  if (FAILED(object->QueryInterface(iid, reinterpret_cast<void**>(&answered)))) return false;
+  answered->Release();
+  return true;
 }
 
 std::u16string textOf(HSTRING text) {
@@ -147,6 +156,8 @@ class Completion : public Object<Async> {
  public:
   HRESULT STDMETHODCALLTYPE put_Completed(typename Async::Handler* handler) override {
     if (handler == nullptr) return E_POINTER;
+    const bool agile = answers(handler, IID_IAgileObject) && answers(handler, IID_IMarshal);
+    record(u"handler", agile ? u"agile" : u"not agile");
     handler->AddRef();
     this->AddRef();
     handler_ = handler;

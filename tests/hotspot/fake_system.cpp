@@ -10,17 +10,66 @@ CommandRun FakeSystem::runCommand(const std::u16string& commandLine, WindowStyle
   return commandOutcome ? commandOutcome(commandLine) : exitedWith(0);
 }
 
-TetheringRun FakeSystem::startMobileHotspot(const std::u16string& ssid,
-                                            const std::u16string& passphrase) {
-  tetheringRequests.push_back(u"start " + ssid + u" " + passphrase);
-  if (tetheringAnswer.outcome == TetheringRun::Outcome::Succeeded) mobileHotspotOn = true;
-  return tetheringAnswer;
-}
+namespace {
 
-TetheringRun FakeSystem::stopMobileHotspot() {
-  tetheringRequests.push_back(u"stop");
-  if (tetheringAnswer.outcome == TetheringRun::Outcome::Succeeded) mobileHotspotOn = false;
-  return tetheringAnswer;
+// The Mobile hotspot's calls as the fake system's run has them end.
+class PlayedTethering final : public TetheringCalls {
+ public:
+  explicit PlayedTethering(FakeSystem& system) : system_(system) {}
+
+  TetheringCallEnd openManager(bool& connected) override {
+    connected = system_.tetheringAnswer.outcome != TetheringRun::Outcome::NoConnection;
+    return TetheringCallEnd{};
+  }
+  TetheringCallEnd configure(const std::u16string& ssid,
+                             const std::u16string& passphrase) override {
+    system_.tetheringRequests.push_back(u"start " + ssid + u" " + passphrase);
+    return endOf(TetheringStep::Configure);
+  }
+  TetheringCallEnd start(TetheringAnswer& answer) override {
+    return answer_(TetheringStep::Start, true, answer);
+  }
+  TetheringCallEnd stop(TetheringAnswer& answer) override {
+    system_.tetheringRequests.push_back(u"stop");
+    return answer_(TetheringStep::Stop, false, answer);
+  }
+  TetheringCallEnd isOn(bool& on) override {
+    on = system_.mobileHotspotOn;
+    return TetheringCallEnd{};
+  }
+
+ private:
+  TetheringCallEnd endOf(TetheringStep step) const {
+    const TetheringRun& run = system_.tetheringAnswer;
+    TetheringCallEnd end;
+    if (run.step != step) return end;
+    if (run.outcome == TetheringRun::Outcome::CallFailed) end.kind = TetheringCallEnd::Kind::Failed;
+    if (run.outcome == TetheringRun::Outcome::TimedOut) end.kind = TetheringCallEnd::Kind::TimedOut;
+    end.error = run.error;
+    return end;
+  }
+  TetheringCallEnd answer_(TetheringStep step, bool on, TetheringAnswer& answer) {
+    const TetheringRun& run = system_.tetheringAnswer;
+    const TetheringCallEnd end = endOf(step);
+    if (end.kind != TetheringCallEnd::Kind::Done) return end;
+    if (run.step == step) {
+      answer.status = run.status;
+      answer.additionalMessage = run.additionalMessage;
+    }
+    if (answer.status == TetheringStatus::Success) system_.mobileHotspotOn = on;
+    return end;
+  }
+
+  FakeSystem& system_;
+};
+
+}  // namespace
+
+bool FakeSystem::runTetheringJob(std::function<void(TetheringCalls&)> job,
+                                 std::chrono::milliseconds) {
+  PlayedTethering calls(*this);
+  job(calls);
+  return true;
 }
 
 bool FakeSystem::runSharingJob(std::function<void(ConnectionSharing&)> job) {

@@ -24,8 +24,9 @@ class FakeSystem final : public System {
 
   std::vector<Launch> launches;
 
-  // The Mobile hotspot: absent by default. Each request is recorded as
-  // "start <ssid> <passphrase>" or "stop" and answered by the given run.
+  // The Mobile hotspot: absent by default. Its calls play out the given
+  // run: they fail, time out or answer at its step, or find no connection.
+  // Each start and stop is recorded as "start <ssid> <passphrase>" or "stop".
   bool mobileHotspotPresent = false;
   bool mobileHotspotOn = false;
   TetheringRun tetheringAnswer;
@@ -34,10 +35,8 @@ class FakeSystem final : public System {
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
   bool hasMobileHotspot() override { return mobileHotspotPresent; }
-  TetheringRun startMobileHotspot(const std::u16string& ssid,
-                                  const std::u16string& passphrase) override;
-  bool mobileHotspotIsOn() override { return mobileHotspotOn; }
-  TetheringRun stopMobileHotspot() override;
+  bool runTetheringJob(std::function<void(TetheringCalls&)> job,
+                       std::chrono::milliseconds budget) override;
 
   // The sharing calls each sharing job is given; a job that times out is
   // not run at all.

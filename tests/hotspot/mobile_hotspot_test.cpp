@@ -181,6 +181,42 @@ TEST(MobileHotspot, EachFailureNamesItsStepAndSaysWhatToDo) {
   EXPECT_FALSE(isRunning(form));
 }
 
+// Each call's end, as the calls play a run out, gives back that very run.
+TEST(MobileHotspot, TheRunSaysAtWhichCallAndHowTheRequestEnded) {
+  using Outcome = TetheringRun::Outcome;
+  TetheringRun refusedCall = endedWith(Outcome::CallFailed, TetheringStep::Configure);
+  refusedCall.error = 0x80070005;
+  const TetheringRun cases[] = {
+      TetheringRun{},
+      endedWith(Outcome::NoConnection, TetheringStep::Start),
+      refusedCall,
+      endedWith(Outcome::TimedOut, TetheringStep::Configure),
+      endedWith(Outcome::TimedOut, TetheringStep::Start),
+      endedWith(Outcome::Refused, TetheringStep::Start, TetheringStatus::WiFiDeviceOff, u"关"),
+      endedWith(Outcome::Refused, TetheringStep::Stop, TetheringStatus::OperationInProgress),
+      endedWith(Outcome::TimedOut, TetheringStep::Stop),
+  };
+  for (const TetheringRun& played : cases) {
+    SCOPED_TRACE(testing::PrintToString(describeTetheringFailure(played)));
+    FakeSystem system;
+    system.tetheringAnswer = played;
+    TetheringRun run;
+    system.runTetheringJob(
+        [&](TetheringCalls& calls) {
+          std::atomic<TetheringStep> step{TetheringStep::Start};
+          run = played.step == TetheringStep::Stop ? stopTethering(calls, step)
+                                                   : startTethering(calls, kName, kKey, step);
+          EXPECT_EQ(step, played.step);
+        },
+        kTetheringStepTimeout);
+    EXPECT_EQ(run.outcome, played.outcome);
+    EXPECT_EQ(run.step, played.step);
+    EXPECT_EQ(run.status, played.status);
+    EXPECT_EQ(run.additionalMessage, played.additionalMessage);
+    EXPECT_EQ(run.error, played.error);
+  }
+}
+
 TEST(MobileHotspot, TheStopClickStopsTheMobileHotspotWhenItIsOnAndNetshOtherwise) {
   for (const bool on : {true, false}) {
     SCOPED_TRACE(on ? "on" : "off");

@@ -13,7 +13,9 @@ namespace {
 
 // A wait that gives every job two seconds: long enough for one that does not
 // block, short enough to give up on one that does.
-bool twoSecondWait(HANDLE handle, DWORD) { return WaitForSingleObject(handle, 2000) == WAIT_OBJECT_0; }
+bool twoSecondWait(HANDLE handle, DWORD) {
+  return WaitForSingleObject(handle, 2000) == WAIT_OBJECT_0;
+}
 
 // Windows shares one pair at a time: a job given up at its time limit may
 // still be changing the sharing, so no other job runs before it ends.
