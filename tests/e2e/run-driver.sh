@@ -30,8 +30,8 @@ pe_machine() {
 # CTest counts this exit code as skipped (SKIP_RETURN_CODE).
 skipped=77
 if [ -n "${VANTEREL_WINE_64_BIT_ONLY:-}" ] && [ "$(pe_machine "$driver")" = 014c ]; then
-  echo "run-driver.sh: skipped: this machine cannot run 32-bit programs, so Wine runs only" \
-    "64-bit Windows programs here"
+  echo "run-driver.sh: skipped: Wine's 32-bit half is not installed or cannot run on this" \
+    "machine, so Wine runs only 64-bit Windows programs here"
   exit "$skipped"
 fi
 

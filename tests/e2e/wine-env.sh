@@ -17,10 +17,11 @@ if [ -f "$vanterel_wine_dir/display" ]; then
   export DISPLAY
 fi
 # Some machines cannot run 32-bit Linux programs (their kernel or sandbox
-# lacks them) and script/emulate-32-bit could not make them run there.
-# Wine's 32-bit loader, which its scripts prefer, then fails at once; its
-# 64-bit loader still runs 64-bit Windows programs, and no 32-bit one can
-# run at all (run-driver.sh skips those tests).
+# lacks them) and script/emulate-32-bit could not make them run there; on
+# others wine32:i386 could not be installed (see script/bootstrap). Wine's
+# 32-bit loader, which its scripts prefer, then fails at once or is missing;
+# its 64-bit loader still runs 64-bit Windows programs, and no 32-bit one
+# can run at all (run-driver.sh skips those tests).
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
   export VANTEREL_WINE_64_BIT_ONLY=1
   export WINELOADER=/usr/lib/wine/wine64
