@@ -8,6 +8,7 @@
 
 #include "tests/benchmark/start_click_benchmark.h"
 #include "tests/benchmark/start_up_benchmark.h"
+#include "tests/e2e/driver_start_mark.h"
 #include "tests/e2e/environment_block.h"
 
 namespace {
@@ -22,6 +23,7 @@ int usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  vanterel::e2e::markDriverStarted();
   if (argc < 2 || argc > 3) return usage();
   const std::wstring program = vanterel::e2e::environmentVariable(L"VANTEREL_E2E_PROGRAM");
   if (program.empty()) return usage();

@@ -14,6 +14,7 @@
 #include "tests/benchmark/stopwatch.h"
 #include "tests/e2e/app_process.h"
 #include "tests/e2e/message_box.h"
+#include "tests/e2e/process_start.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/wait_until.h"
 #include "tests/e2e/window_input.h"
@@ -125,11 +126,10 @@ std::optional<double> timeBaseline(const std::wstring& baseline, std::string& pr
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = childOutput.get();
   startup.hStdError = childOutput.get();
-  std::wstring commandLine = L"\"" + baseline + L"\"";
+  const e2e::ProcessStart start{baseline, L"\"" + baseline + L"\"", true, 0, nullptr, &startup};
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(baseline.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                      nullptr, &startup, &started)) {
-    problem = "least_starter.exe could not start: error " + std::to_string(GetLastError());
+  if (const DWORD failed = e2e::startProcess(start, started)) {
+    problem = "least_starter.exe could not start: error " + std::to_string(failed);
     return std::nullopt;
   }
   UniqueHandle process(started.hProcess);

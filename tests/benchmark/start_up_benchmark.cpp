@@ -13,6 +13,7 @@
 #include "tests/benchmark/figures.h"
 #include "tests/benchmark/programs.h"
 #include "tests/benchmark/stopwatch.h"
+#include "tests/e2e/process_start.h"
 #include "tests/e2e/window_probe.h"
 
 namespace vanterel::benchmark {
@@ -45,14 +46,14 @@ void closeProgram(HANDLE process, HWND window) {
 
 // From CreateProcess to a visible window whose thread answers messages.
 std::optional<Launch> launchOnce(const std::wstring& program, std::string& problem) {
-  std::wstring commandLine = L"\"" + program + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
+  e2e::ProcessStart start;
+  start.application = program;
+  start.commandLine = L"\"" + program + L"\"";
   PROCESS_INFORMATION started{};
-  const Stopwatch clock;
-  if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &started)) {
-    problem = "CreateProcess failed with error " + std::to_string(GetLastError());
+  // Timed from the try that started it.
+  std::optional<Stopwatch> clock;
+  if (const DWORD failed = e2e::startProcess(start, started, [&] { clock.emplace(); })) {
+    problem = "CreateProcess failed with error " + std::to_string(failed);
     return std::nullopt;
   }
   UniqueHandle process(started.hProcess);
@@ -69,7 +70,7 @@ std::optional<Launch> launchOnce(const std::wstring& program, std::string& probl
           [&] { return (window = visibleTopLevelWindowOf(started.dwProcessId)) != nullptr; },
           kStartTimeout) &&
       SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer) != 0;
-  const double elapsed = clock.milliseconds();
+  const double elapsed = clock->milliseconds();
   if (!ready) {
     problem = "no visible window that answers";
     closeProgram(process.get(), window);

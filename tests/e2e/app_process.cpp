@@ -1,6 +1,7 @@
 #include "tests/e2e/app_process.h"
 
 #include "tests/e2e/environment_block.h"
+#include "tests/e2e/process_start.h"
 
 namespace vanterel::e2e {
 
@@ -8,14 +9,15 @@ AppProcess::~AppProcess() { terminate(); }
 
 bool AppProcess::start(const std::wstring& program, const EnvironmentChanges& changes,
                        std::wstring& error) {
-  std::wstring commandLine = L"\"" + program + L"\"";
   std::wstring environment = environmentBlock(changes);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
+  ProcessStart start;
+  start.application = program;
+  start.commandLine = L"\"" + program + L"\"";
+  start.flags = CREATE_UNICODE_ENVIRONMENT;
+  start.environment = &environment[0];
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                      CREATE_UNICODE_ENVIRONMENT, &environment[0], nullptr, &startup, &started)) {
-    error = L"CreateProcess failed with error " + std::to_wstring(GetLastError());
+  if (const DWORD failed = startProcess(start, started)) {
+    error = L"CreateProcess failed with error " + std::to_wstring(failed);
     return false;
   }
   CloseHandle(started.hThread);

@@ -2,6 +2,7 @@
 
 #include "windows/win32_handle.h"
 #include "tests/e2e/environment_block.h"
+#include "tests/e2e/process_start.h"
 
 namespace vanterel::e2e {
 namespace {
@@ -48,13 +49,11 @@ CapturedRun runCaptured(const std::wstring& application, const std::wstring& com
   startup.hStdInput = childInput.get();
   startup.hStdOutput = childOutput.get();
   startup.hStdError = childOutput.get();
-  std::wstring line = commandLine;
   std::wstring environment = environmentBlock(changes);
+  ProcessStart start{application,     commandLine, true, CREATE_UNICODE_ENVIRONMENT,
+                     &environment[0], &startup};
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(application.c_str(), &line[0], nullptr, nullptr, TRUE,
-                      CREATE_UNICODE_ENVIRONMENT, &environment[0], nullptr, &startup, &started)) {
-    return run;
-  }
+  if (startProcess(start, started) != 0) return run;
   UniqueHandle process(started.hProcess);
   CloseHandle(started.hThread);
   childOutput.reset();

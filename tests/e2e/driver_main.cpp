@@ -3,8 +3,11 @@
 
 #include <cstdio>
 
+#include "tests/e2e/driver_start_mark.h"
+
 // Console programs of the project start at wmain (they link with -municode).
 int wmain(int argc, wchar_t** argv) {
+  vanterel::e2e::markDriverStarted();
   // Measure in real pixels, as the program lays itself out, at any DPI.
   SetProcessDPIAware();
   ::testing::InitGoogleTest(&argc, argv);

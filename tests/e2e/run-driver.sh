@@ -49,8 +49,27 @@ rm -f "$work"/*.bmp
 # Through a file: processes Wine starts on the way may outlive the driver
 # and would hold a pipe to our caller open.
 output=$work/driver-output.txt
-wine "$driver" "$@" </dev/null >"$output" 2>&1
-status=$?
+# Wine now and then fails to start a program on a new prefix, before any
+# of its code runs. The driver's first act leaves driver-started: without
+# it a failure is such a start, tried again a few times; once the driver
+# ran, whatever it says stands.
+driver_name=$(basename "$driver")
+attempts=4
+for attempt in $(seq "$attempts"); do
+  rm -f "$work/driver-started"
+  wine "$driver" "$@" </dev/null >"$output" 2>&1
+  status=$?
+  if [ "$status" -eq 0 ] || [ -f "$work/driver-started" ]; then break; fi
+  if [ "$attempt" -eq "$attempts" ]; then
+    echo "run-driver.sh: $driver_name could not be started under Wine: it exited with" \
+      "$status $attempts times before it ran; Wine said:"
+    break
+  fi
+  echo "run-driver.sh: start of $driver_name failed with $status before it ran, tried again;" \
+    "Wine said:"
+  cat "$output"
+  sleep 1
+done
 cat "$output"
 
 for bitmap in "$work"/*.bmp; do
