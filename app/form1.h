@@ -39,7 +39,7 @@ struct FormDescription {
   int clientWidth;
   int clientHeight;
   const FontDescription* font;
-  std::array<ControlDescription, 9> controls;  // in tab order
+  std::array<ControlDescription, kControlCount> controls;  // in tab order
 };
 
 extern const FormDescription Form1;

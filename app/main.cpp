@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/win32_form.h"
+#include "windows/win32_library.h"
 
 namespace {
 
@@ -11,12 +12,9 @@ namespace {
 void loadDllsFromSystemFolderOnly() {
   constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
   using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-  const FARPROC found =
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-  if (found == nullptr) return;
-  const auto setDefaultDllDirectories =
-      reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(found));
-  setDefaultDllDirectories(kSearchSystem32);
+  const auto setDefaultDllDirectories = vanterel::lookUp<SetDefaultDllDirectoriesFunction>(
+      GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+  if (setDefaultDllDirectories != nullptr) setDefaultDllDirectories(kSearchSystem32);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@ namespace vanterel {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"VanterelForm1";
-// Clear of IDOK and IDCANCEL, which dialog navigation sends for Enter and Escape.
-constexpr int kFirstControlId = 1001;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 // How often a waiting window reads its queue, even when nothing arrives.
@@ -140,8 +138,7 @@ bool Win32Form::createControls(HINSTANCE instance) {
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | info.style, twipsToPixels(control.left, dpi_),
         twipsToPixels(control.top, dpi_), twipsToPixels(control.width, dpi_),
         twipsToPixels(control.height, dpi_), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(i))),
-        instance, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(dialogIdOf(control.name))), instance, nullptr);
     if (child == nullptr) return false;
     controls_[indexOf(control.name)] = child;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(control.font)), FALSE);

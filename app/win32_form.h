@@ -48,7 +48,7 @@ class Win32Form final : public MainWindow {
 
   const FormDescription& description_;
   HWND window_ = nullptr;
-  std::array<HWND, 9> controls_{};
+  std::array<HWND, kControlCount> controls_{};
   HFONT fontFor(const FontDescription* font);
 
   std::vector<std::pair<const FontDescription*, HFONT>> fonts_;

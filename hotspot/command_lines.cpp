@@ -32,7 +32,7 @@ std::vector<Step> startSteps(const std::u16string& networkName, const std::u16st
        u"cmd /c netsh wlan set hostednetwork key=" + encodeForCmdArgument(networkKey) +
            u" keyUsage=persistent",
        WindowStyle::Hidden},
-      {kStartHostedNetwork, u"cmd /c netsh wlan start hostednetwork", WindowStyle::Hidden},
+      {u"启动承载网络", u"cmd /c netsh wlan start hostednetwork", WindowStyle::Hidden, true},
   };
 }
 

@@ -13,13 +13,14 @@ struct Step {
   std::u16string name;
   std::u16string commandLine;
   WindowStyle style;
+  // The step that starts the hosted network: when it fails, the drivers are
+  // asked why, and where the adapter cannot host, the Mobile hotspot may
+  // start instead.
+  bool mobileHotspotMayFollow = false;
 };
 
 // How long one command may run before it is ended and reported as failed.
 constexpr std::chrono::seconds kStepTimeout{30};
-
-// The name of the step that starts the hosted network, the last of a start.
-inline constexpr const char16_t* kStartHostedNetwork = u"启动承载网络";
 
 Step stopStep();
 

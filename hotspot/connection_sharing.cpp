@@ -45,7 +45,7 @@ SharingOutcome outcomeOf(SharingOutcome::Kind kind) {
   return outcome;
 }
 
-SharingOutcome failed(const SharingCallFailure& failure) {
+SharingOutcome failed(const SharingFailure& failure) {
   SharingOutcome outcome = outcomeOf(SharingOutcome::Kind::Failed);
   outcome.step = failure.step;
   outcome.code = failure.code;
@@ -54,8 +54,7 @@ SharingOutcome failed(const SharingCallFailure& failure) {
 
 // The record an earlier start left, while every connection it names is
 // still here; otherwise one to be made anew.
-std::optional<SharingRecord> keptRecord(ConnectionSharing& sharing,
-                                        const Connections& connections) {
+std::optional<SharingRecord> keptRecord(SharingCalls& sharing, const Connections& connections) {
   const auto record = parseSharingRecord(sharing.readRecord());
   const auto here = [&](const std::u16string& guid) {
     return guid.empty() || indexOf(connections, guid).has_value();
@@ -90,9 +89,9 @@ SharingRole recordedRole(const SharingRecord& record, const std::u16string& guid
 
 // Shares the recorded pair again where it is not shared so, the public side
 // first; a connection that is gone is left out.
-SharingCall giveBack(ConnectionSharing& sharing, const SharingRecord& record) {
+std::optional<SharingFailure> giveBack(SharingCalls& sharing, const SharingRecord& record) {
   Connections connections;
-  if (const SharingCall call = sharing.listConnections(connections)) return call;
+  if (const auto failure = sharing.listConnections(connections)) return failure;
   const struct {
     const std::u16string& guid;
     SharingRole role;
@@ -102,35 +101,36 @@ SharingCall giveBack(ConnectionSharing& sharing, const SharingRecord& record) {
   for (const auto& side : sides) {
     const auto index = indexOf(connections, side.guid);
     if (!index || connections[*index].role == side.role) continue;
-    if (const SharingCall call = sharing.enableSharing(*index, side.role)) {
-      return SharingCallFailure{side.step, call->code};
+    if (const auto failure = sharing.enableSharing(*index, side.role)) {
+      return SharingFailure{side.step, failure->code};
     }
   }
-  return SharingCall{};
+  return std::nullopt;
 }
 
 // After a start failed half way: turns off what is shared otherwise than
 // recorded, then shares the recorded pair again. The record goes once the
 // sharing is as it was found; when that fails, the stop tries again.
-void undo(ConnectionSharing& sharing, const SharingRecord& record) {
+void undo(SharingCalls& sharing, const SharingRecord& record) {
   Connections connections;
-  if (sharing.listConnections(connections)) return;
+  if (const auto failure = sharing.listConnections(connections)) return;
   for (std::size_t i = 0; i < connections.size(); ++i) {
     const SharedConnection& connection = connections[i];
     if (connection.role == SharingRole::None) continue;
     if (connection.role == recordedRole(record, connection.guid)) continue;
-    if (sharing.disableSharing(i)) return;
+    if (const auto failure = sharing.disableSharing(i)) return;
   }
-  if (!giveBack(sharing, record)) sharing.removeRecord();
+  const auto failure = giveBack(sharing, record);
+  if (!failure) sharing.removeRecord();
 }
 
 // Runs the decision on the system's sharing calls, within their time, and
 // adds the system's words for a failed call.
-SharingOutcome throughSystem(System& system, SharingOutcome (*decision)(ConnectionSharing&)) {
+SharingOutcome runSharingDecision(System& system, SharingOutcome (*decision)(SharingCalls&)) {
   // Shared with the job, which may outlive the wait.
   const auto outcome = std::make_shared<SharingOutcome>();
   const bool ended = system.runSharingJob(
-      [outcome, decision](ConnectionSharing& sharing) { *outcome = decision(sharing); });
+      [outcome, decision](SharingCalls& sharing) { *outcome = decision(sharing); });
   if (!ended) return outcomeOf(SharingOutcome::Kind::TimedOut);
   SharingOutcome result = *outcome;
   if (result.kind == SharingOutcome::Kind::Failed) {
@@ -145,18 +145,18 @@ bool sameGuid(const std::u16string& a, const std::u16string& b) {
   return !a.empty() && normalGuid(a) == normalGuid(b);
 }
 
-SharingOutcome shareInternet(ConnectionSharing& sharing) {
+SharingOutcome shareInternet(SharingCalls& sharing) {
   std::u16string hosted;
-  if (const SharingCall call = sharing.hostedAdapter(hosted)) return failed(*call);
+  if (const auto failure = sharing.hostedAdapter(hosted)) return failed(*failure);
   std::u16string internet;
-  if (const SharingCall call = sharing.internetAdapter(internet)) return failed(*call);
+  if (const auto failure = sharing.internetAdapter(internet)) return failed(*failure);
   // A route only through the hotspot itself leads nowhere.
   if (internet.empty() || sameGuid(internet, hosted)) {
     return outcomeOf(SharingOutcome::Kind::NoInternet);
   }
 
   Connections connections;
-  if (const SharingCall call = sharing.listConnections(connections)) return failed(*call);
+  if (const auto failure = sharing.listConnections(connections)) return failed(*failure);
   const auto hostedIndex = indexOf(connections, hosted);
   if (!hostedIndex) return outcomeOf(SharingOutcome::Kind::HostedNotListed);
   const auto internetIndex = indexOf(connections, internet);
@@ -176,61 +176,61 @@ SharingOutcome shareInternet(ConnectionSharing& sharing) {
     return outcomeOf(SharingOutcome::Kind::Shared);
   }
 
-  const auto undone = [&](const SharingCallFailure& failure) {
+  const auto undone = [&](const SharingFailure& failure) {
     undo(sharing, *record);
     return failed(failure);
   };
   // Enabling while another pair is shared fails (0x80040201).
   for (std::size_t i = 0; i < connections.size(); ++i) {
     if (connections[i].role == SharingRole::None) continue;
-    if (const SharingCall call = sharing.disableSharing(i)) return undone(*call);
+    if (const auto failure = sharing.disableSharing(i)) return undone(*failure);
   }
-  if (const SharingCall call = sharing.enableSharing(*internetIndex, SharingRole::Public)) {
-    return undone(*call);
+  if (const auto failure = sharing.enableSharing(*internetIndex, SharingRole::Public)) {
+    return undone(*failure);
   }
-  if (const SharingCall call = sharing.enableSharing(*hostedIndex, SharingRole::Private)) {
-    return undone(*call);
+  if (const auto failure = sharing.enableSharing(*hostedIndex, SharingRole::Private)) {
+    return undone(*failure);
   }
   return outcomeOf(SharingOutcome::Kind::Shared);
 }
 
-SharingOutcome stopSharing(ConnectionSharing& sharing) {
+SharingOutcome stopSharing(SharingCalls& sharing) {
   const auto record = parseSharingRecord(sharing.readRecord());
   // Without a record there is nothing to give back, and nothing to tell.
-  const auto ended = [&](const SharingCall& call) {
+  const auto ended = [&](const std::optional<SharingFailure>& failure) {
     if (!record) return outcomeOf(SharingOutcome::Kind::Shared);
     sharing.removeRecord();
-    return call ? failed(*call) : outcomeOf(SharingOutcome::Kind::Shared);
+    return failure ? failed(*failure) : outcomeOf(SharingOutcome::Kind::Shared);
   };
 
   std::u16string hosted;
   // Stopped outside the program, the hosted network names no adapter.
-  if (sharing.hostedAdapter(hosted)) {
-    if (!record) return ended(SharingCall{});
+  if (const auto failure = sharing.hostedAdapter(hosted)) {
+    if (!record) return ended(std::nullopt);
     hosted = record->hosted;
   }
   Connections connections;
-  if (const SharingCall call = sharing.listConnections(connections)) return ended(call);
+  if (const auto failure = sharing.listConnections(connections)) return ended(failure);
   const auto hostedIndex = indexOf(connections, hosted);
   if (hostedIndex && connections[*hostedIndex].role == SharingRole::Private) {
-    SharingCall firstFailure = sharing.disableSharing(*hostedIndex);
+    std::optional<SharingFailure> firstFailure = sharing.disableSharing(*hostedIndex);
     for (std::size_t i = 0; i < connections.size(); ++i) {
       if (connections[i].role != SharingRole::Public) continue;
-      const SharingCall call = sharing.disableSharing(i);
-      if (!firstFailure) firstFailure = call;
+      const auto failure = sharing.disableSharing(i);
+      if (!firstFailure) firstFailure = failure;
     }
     if (firstFailure) return ended(firstFailure);
   }
-  if (!record) return ended(SharingCall{});
+  if (!record) return ended(std::nullopt);
   return ended(giveBack(sharing, *record));
 }
 
 SharingOutcome shareInternetWithHostedNetwork(System& system) {
-  return throughSystem(system, shareInternet);
+  return runSharingDecision(system, shareInternet);
 }
 
 SharingOutcome stopSharingHostedNetwork(System& system) {
-  return throughSystem(system, stopSharing);
+  return runSharingDecision(system, stopSharing);
 }
 
 }  // namespace vanterel

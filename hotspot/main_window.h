@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace vanterel {
@@ -16,6 +17,12 @@ enum class Control {
   Label5,
   Label6,
 };
+constexpr std::size_t kControlCount = 9;
+
+// Each control's dialog id: from 1001 on, in tab order, clear of IDOK and
+// IDCANCEL, which dialog navigation sends for Enter and Escape.
+constexpr int kFirstControlId = 1001;
+constexpr int dialogIdOf(Control control) { return kFirstControlId + static_cast<int>(control); }
 
 // Boolean property values as the window reports and accepts them.
 constexpr int kTrue = -1;

@@ -28,23 +28,10 @@ enum class SharingStep {
   RestorePrivate,  // the one that used it
 };
 
-// How sharing the Internet connection with the hosted network ended; and
-// how giving back the sharing that was there before ended (Shared: given
-// back, or nothing to give).
-struct SharingOutcome {
-  enum class Kind {
-    Shared,             // shared now, or was already
-    NoInternet,         // no route to the Internet but through the hosted network
-    HostedNotListed,    // the sharing manager does not know the hosted adapter
-    InternetNotListed,  // nor the connection to the Internet
-    Failed,             // a call failed: step, code and the system's text say which
-    TimedOut,           // had not ended within kSharingTimeout
-  };
-
-  Kind kind = Kind::Shared;
-  SharingStep step = SharingStep::FindHostedAdapter;
-  std::uint32_t code = 0;     // HRESULT of the failed call
-  std::u16string systemText;  // what the system says about the code
+// A sharing call that failed: which, and the HRESULT it returned.
+struct SharingFailure {
+  SharingStep step;
+  std::uint32_t code;
 };
 
 // The part a connection plays in Internet Connection Sharing.
@@ -56,29 +43,24 @@ struct SharedConnection {
   SharingRole role = SharingRole::None;
 };
 
-// A call that failed: which, and the HRESULT it returned.
-struct SharingCallFailure {
-  SharingStep step;
-  std::uint32_t code;
-};
-using SharingCall = std::optional<SharingCallFailure>;
-
-// The system calls that sharing needs, one each. The Windows side makes
-// them; tests answer them from memory.
-class ConnectionSharing {
+// The system calls that sharing needs, one each; each returns its failure,
+// or nothing when it succeeded. The Windows side makes them; tests answer
+// them from memory.
+class SharingCalls {
  public:
-  virtual ~ConnectionSharing() = default;
+  virtual ~SharingCalls() = default;
 
   // The GUID of the started hosted network's adapter.
-  virtual SharingCall hostedAdapter(std::u16string& guid) = 0;
+  virtual std::optional<SharingFailure> hostedAdapter(std::u16string& guid) = 0;
   // The GUID of the adapter of the best IPv4 route to a public address;
   // empty when there is no such route.
-  virtual SharingCall internetAdapter(std::u16string& guid) = 0;
+  virtual std::optional<SharingFailure> internetAdapter(std::u16string& guid) = 0;
   // Every connection of the sharing manager, in its order.
-  virtual SharingCall listConnections(std::vector<SharedConnection>& connections) = 0;
+  virtual std::optional<SharingFailure> listConnections(
+      std::vector<SharedConnection>& connections) = 0;
   // On a connection of the last list, by its index there.
-  virtual SharingCall disableSharing(std::size_t connection) = 0;
-  virtual SharingCall enableSharing(std::size_t connection, SharingRole role) = 0;
+  virtual std::optional<SharingFailure> disableSharing(std::size_t connection) = 0;
+  virtual std::optional<SharingFailure> enableSharing(std::size_t connection, SharingRole role) = 0;
 
   // The program's own file that keeps the sharing it found (see
   // sharing_record.h). Empty when there is none or it cannot be read.

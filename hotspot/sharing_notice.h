@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "hotspot/sharing_calls.h"
+#include "hotspot/sharing_outcome.h"
 
 namespace vanterel {
 

@@ -34,7 +34,7 @@ class System {
   // Runs the job against the sharing calls, on a thread that may make them,
   // for at most kSharingTimeout. False when it had not ended by then: it is
   // left to finish alone, so it must own what it touches.
-  virtual bool runSharingJob(std::function<void(ConnectionSharing&)> job) = 0;
+  virtual bool runSharingJob(std::function<void(SharingCalls&)> job) = 0;
   // What the system says about an error code, in the user's language.
   virtual std::u16string systemMessage(std::uint32_t code) = 0;
 };

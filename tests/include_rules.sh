@@ -19,5 +19,5 @@ offend "hotspot/ includes more than itself and the standard library" \
 offend "windows/ includes a decision or the window" \
   "$(grep -rn '#include "' windows | grep -v -E "#include \"(windows/|hotspot/($interfaces)\\.h\")")"
 offend "windows/ calls a decision" \
-  "$(grep -rn -E '\b(shareInternet|stopSharing)[A-Za-z]*\(' windows)"
+  "$(grep -rn -E '\b(shareInternet|stopSharing|startTethering|stopTethering|tetheringIsOn)[A-Za-z]*\(' windows)"
 exit "$broken"

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "windows/win32_handle.h"
+#include "windows/win32_library.h"
 
 namespace vanterel {
 namespace {
@@ -17,8 +18,7 @@ std::wstring appFolder() {
   using GetFolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
   const HMODULE shell = LoadLibraryW(L"shell32.dll");
   if (shell == nullptr) return L"";
-  const auto getFolderPath = reinterpret_cast<GetFolderPath>(
-      reinterpret_cast<void (*)()>(GetProcAddress(shell, "SHGetFolderPathW")));
+  const auto getFolderPath = lookUp<GetFolderPath>(shell, "SHGetFolderPathW");
   wchar_t path[MAX_PATH] = {};
   const bool found = getFolderPath != nullptr &&
                      SUCCEEDED(getFolderPath(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE,

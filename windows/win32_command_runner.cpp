@@ -1,30 +1,16 @@
 #include "windows/win32_command_runner.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "windows/win32_handle.h"
+#include "windows/win32_pipe_reader.h"
 #include "windows/win32_text.h"
 #include "windows/win32_system_message.h"
 
 namespace vanterel {
 namespace {
-
-// Reads the child's output until every writer has closed the pipe.
-struct PipeReader {
-  HANDLE pipe;
-  std::string bytes;
-
-  static DWORD WINAPI run(void* self) {
-    auto* reader = static_cast<PipeReader*>(self);
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(reader->pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-      reader->bytes.append(buffer, read);
-    }
-    return 0;
-  }
-};
 
 // Console programs write in the OEM code page (936, GBK, on a Chinese system).
 std::u16string decodeConsoleOutput(const std::string& bytes) {
@@ -112,9 +98,8 @@ CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
   childOutput.reset();
   childInput.reset();
 
-  PipeReader reader{output.get(), {}};
-  UniqueHandle readerThread(CreateThread(nullptr, 0, &PipeReader::run, &reader, 0, nullptr));
-  if (!readerThread) {
+  const PipeReader reader(std::move(output));
+  if (!reader.started()) {
     const DWORD error = GetLastError();
     TerminateProcess(process.get(), 1);
     return couldNotStart(error);
@@ -126,7 +111,7 @@ CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
     const DWORD spent = GetTickCount() - begun;
     return spent >= budget ? 0 : budget - spent;
   };
-  const bool ended = wait(readerThread.get(), budget) && wait(process.get(), remaining());
+  const bool ended = wait(reader.thread(), budget) && wait(process.get(), remaining());
 
   CommandRun run;
   if (ended) {
@@ -137,11 +122,10 @@ CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
   } else {
     if (job) TerminateJobObject(job.get(), 1);
     TerminateProcess(process.get(), 1);
-    CancelSynchronousIo(readerThread.get());
     run.outcome = CommandRun::Outcome::TimedOut;
   }
-  WaitForSingleObject(readerThread.get(), INFINITE);
-  run.output = decodeConsoleOutput(reader.bytes);
+  reader.cut(INFINITE);
+  run.output = decodeConsoleOutput(reader.bytes());
   return run;
 }
 

@@ -3,11 +3,12 @@
 #include <ws2ipdef.h>
 #include <iphlpapi.h>
 
-#include "windows/win32_connection_sharing.h"
+#include "windows/win32_sharing_calls.h"
 
 #include <oleauto.h>
 
 #include "windows/win32_app_file.h"
+#include "windows/win32_library.h"
 #include "windows/win32_text.h"
 #include "windows/win32_wlan_hosted_network.h"
 
@@ -16,20 +17,15 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-SharingCall failure(SharingStep step, HRESULT result) {
-  return SharingCallFailure{step, static_cast<std::uint32_t>(result)};
+std::optional<SharingFailure> failure(SharingStep step, HRESULT result) {
+  return SharingFailure{step, static_cast<std::uint32_t>(result)};
 }
 
-SharingCall failure(SharingStep step, DWORD error) {
+std::optional<SharingFailure> failure(SharingStep step, DWORD error) {
   return failure(step, HRESULT_FROM_WIN32(error));
 }
 
 constexpr const wchar_t* kRecordFile = L"sharing-record.txt";
-
-template <typename Function>
-Function lookUp(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 std::u16string guidText(const GUID& guid) {
   wchar_t text[40];
@@ -51,10 +47,9 @@ bool meansNoRoute(DWORD error) {
 
 }  // namespace
 
-Win32ConnectionSharing::Win32ConnectionSharing()
-    : com_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+Win32SharingCalls::Win32SharingCalls() : com_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
 
-Win32ConnectionSharing::~Win32ConnectionSharing() {
+Win32SharingCalls::~Win32SharingCalls() {
   // Every interface goes before the apartment does.
   configurations_.clear();
   manager_.Reset();
@@ -62,7 +57,7 @@ Win32ConnectionSharing::~Win32ConnectionSharing() {
   if (wlanapi_ != nullptr) FreeLibrary(wlanapi_);
 }
 
-SharingCall Win32ConnectionSharing::hostedAdapter(std::u16string& guid) {
+std::optional<SharingFailure> Win32SharingCalls::hostedAdapter(std::u16string& guid) {
   constexpr SharingStep step = SharingStep::FindHostedAdapter;
   // Server editions may lack wlanapi; Windows 7 has these functions only
   // there, so they are looked up.
@@ -93,10 +88,11 @@ SharingCall Win32ConnectionSharing::hostedAdapter(std::u16string& guid) {
     freeMemory(status);
   }
   close(client, nullptr);
-  return error == ERROR_SUCCESS ? SharingCall{} : failure(step, error);
+  if (error != ERROR_SUCCESS) return failure(step, error);
+  return std::nullopt;
 }
 
-SharingCall Win32ConnectionSharing::internetAdapter(std::u16string& guid) {
+std::optional<SharingFailure> Win32SharingCalls::internetAdapter(std::u16string& guid) {
   constexpr SharingStep step = SharingStep::FindInternetConnection;
   // Any public address: the route to it is the one to the Internet.
   sockaddr_in publicAddress{};
@@ -104,7 +100,7 @@ SharingCall Win32ConnectionSharing::internetAdapter(std::u16string& guid) {
   publicAddress.sin_addr.S_un.S_un_b = {8, 8, 8, 8};
   DWORD index = 0;
   const DWORD routed = GetBestInterfaceEx(reinterpret_cast<sockaddr*>(&publicAddress), &index);
-  if (meansNoRoute(routed)) return SharingCall{};
+  if (meansNoRoute(routed)) return std::nullopt;
   if (routed != NO_ERROR) return failure(step, routed);
 
   std::vector<ULONGLONG> buffer(2048);
@@ -119,7 +115,7 @@ SharingCall Win32ConnectionSharing::internetAdapter(std::u16string& guid) {
                                   &size);
     if (listed == ERROR_BUFFER_OVERFLOW) buffer.resize(size / sizeof(ULONGLONG) + 1);
   }
-  if (listed == ERROR_NO_DATA) return SharingCall{};
+  if (listed == ERROR_NO_DATA) return std::nullopt;
   if (listed != NO_ERROR) return failure(step, static_cast<DWORD>(listed));
   for (auto* adapter = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()); adapter != nullptr;
        adapter = adapter->Next) {
@@ -128,21 +124,22 @@ SharingCall Win32ConnectionSharing::internetAdapter(std::u16string& guid) {
     guid.assign(name.begin(), name.end());
     break;
   }
-  return SharingCall{};
+  return std::nullopt;
 }
 
-SharingCall Win32ConnectionSharing::openSharingManager() {
+std::optional<SharingFailure> Win32SharingCalls::openSharingManager() {
   if (FAILED(com_)) return failure(SharingStep::OpenSharingManager, com_);
-  if (manager_) return SharingCall{};
+  if (manager_) return std::nullopt;
   const HRESULT created =
       CoCreateInstance(CLSID_NetSharingManager, nullptr, CLSCTX_ALL, IID_INetSharingManager,
                        reinterpret_cast<void**>(manager_.ReleaseAndGetAddressOf()));
   if (FAILED(created)) return failure(SharingStep::OpenSharingManager, created);
-  return SharingCall{};
+  return std::nullopt;
 }
 
-SharingCall Win32ConnectionSharing::listConnections(std::vector<SharedConnection>& connections) {
-  if (const SharingCall opened = openSharingManager()) return opened;
+std::optional<SharingFailure> Win32SharingCalls::listConnections(
+    std::vector<SharedConnection>& connections) {
+  if (const auto failed = openSharingManager()) return failed;
   configurations_.clear();
   constexpr SharingStep listing = SharingStep::ListConnections;
   ComPtr<INetSharingEveryConnectionCollection> collection;
@@ -162,7 +159,7 @@ SharingCall Win32ConnectionSharing::listConnections(std::vector<SharedConnection
     ULONG fetched = 0;
     result = items->Next(1, &item, &fetched);
     if (FAILED(result)) return failure(listing, result);
-    if (result != S_OK || fetched == 0) return SharingCall{};
+    if (result != S_OK || fetched == 0) return std::nullopt;
     ComPtr<INetConnection> connection;
     if (item.vt == VT_UNKNOWN || item.vt == VT_DISPATCH) {
       result = item.punkVal->QueryInterface(IID_INetConnection,
@@ -200,12 +197,13 @@ SharingCall Win32ConnectionSharing::listConnections(std::vector<SharedConnection
   }
 }
 
-SharingCall Win32ConnectionSharing::disableSharing(std::size_t connection) {
+std::optional<SharingFailure> Win32SharingCalls::disableSharing(std::size_t connection) {
   const HRESULT result = configurations_.at(connection)->DisableSharing();
-  return FAILED(result) ? failure(SharingStep::DisableSharing, result) : SharingCall{};
+  return FAILED(result) ? failure(SharingStep::DisableSharing, result) : std::nullopt;
 }
 
-SharingCall Win32ConnectionSharing::enableSharing(std::size_t connection, SharingRole role) {
+std::optional<SharingFailure> Win32SharingCalls::enableSharing(std::size_t connection,
+                                                               SharingRole role) {
   const bool isPublic = role == SharingRole::Public;
   const HRESULT result =
       configurations_.at(connection)
@@ -213,15 +211,15 @@ SharingCall Win32ConnectionSharing::enableSharing(std::size_t connection, Sharin
   if (FAILED(result)) {
     return failure(isPublic ? SharingStep::SharePublic : SharingStep::SharePrivate, result);
   }
-  return SharingCall{};
+  return std::nullopt;
 }
 
-std::string Win32ConnectionSharing::readRecord() { return readAppFile(kRecordFile); }
+std::string Win32SharingCalls::readRecord() { return readAppFile(kRecordFile); }
 
-bool Win32ConnectionSharing::writeRecord(const std::string& text) {
+bool Win32SharingCalls::writeRecord(const std::string& text) {
   return writeAppFile(kRecordFile, text);
 }
 
-void Win32ConnectionSharing::removeRecord() { removeAppFile(kRecordFile); }
+void Win32SharingCalls::removeRecord() { removeAppFile(kRecordFile); }
 
 }  // namespace vanterel

@@ -14,24 +14,25 @@ namespace vanterel {
 // IP Helper for the route, the sharing manager (HNetCfg.HNetShare) for the
 // rest, and the program's own file for its record. Made, used and destroyed on one thread: it holds
 // that thread's COM.
-class Win32ConnectionSharing final : public ConnectionSharing {
+class Win32SharingCalls final : public SharingCalls {
  public:
-  Win32ConnectionSharing();
-  ~Win32ConnectionSharing() override;
-  Win32ConnectionSharing(const Win32ConnectionSharing&) = delete;
-  Win32ConnectionSharing& operator=(const Win32ConnectionSharing&) = delete;
+  Win32SharingCalls();
+  ~Win32SharingCalls() override;
+  Win32SharingCalls(const Win32SharingCalls&) = delete;
+  Win32SharingCalls& operator=(const Win32SharingCalls&) = delete;
 
-  SharingCall hostedAdapter(std::u16string& guid) override;
-  SharingCall internetAdapter(std::u16string& guid) override;
-  SharingCall listConnections(std::vector<SharedConnection>& connections) override;
-  SharingCall disableSharing(std::size_t connection) override;
-  SharingCall enableSharing(std::size_t connection, SharingRole role) override;
+  std::optional<SharingFailure> hostedAdapter(std::u16string& guid) override;
+  std::optional<SharingFailure> internetAdapter(std::u16string& guid) override;
+  std::optional<SharingFailure> listConnections(
+      std::vector<SharedConnection>& connections) override;
+  std::optional<SharingFailure> disableSharing(std::size_t connection) override;
+  std::optional<SharingFailure> enableSharing(std::size_t connection, SharingRole role) override;
   std::string readRecord() override;
   bool writeRecord(const std::string& text) override;
   void removeRecord() override;
 
  private:
-  SharingCall openSharingManager();
+  std::optional<SharingFailure> openSharingManager();
 
   HRESULT com_;
   HMODULE wlanapi_ = nullptr;

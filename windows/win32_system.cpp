@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "windows/win32_connection_sharing.h"
-#include "windows/win32_mobile_hotspot.h"
+#include "windows/win32_sharing_calls.h"
+#include "windows/win32_tethering_calls.h"
 #include "windows/win32_system_message.h"
 #include "windows/win32_worker.h"
 
@@ -28,7 +28,7 @@ bool Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
       budget, wait_);
 }
 
-bool Win32System::runSharingJob(std::function<void(ConnectionSharing&)> job) {
+bool Win32System::runSharingJob(std::function<void(SharingCalls&)> job) {
   // One job at a time: a late one may still be changing the sharing.
   const auto budget = std::chrono::milliseconds(kSharingTimeout);
   if (lateSharingJob_) {
@@ -37,7 +37,7 @@ bool Win32System::runSharingJob(std::function<void(ConnectionSharing&)> job) {
   }
   return runOffWindowThread(
       [job = std::move(job)] {
-        Win32ConnectionSharing sharing;
+        Win32SharingCalls sharing;
         job(sharing);
       },
       budget, wait_, &lateSharingJob_);

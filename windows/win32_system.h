@@ -19,7 +19,7 @@ class Win32System final : public System {
   bool hasMobileHotspot() override;
   bool runTetheringJob(std::function<void(TetheringCalls&)> job,
                        std::chrono::milliseconds budget) override;
-  bool runSharingJob(std::function<void(ConnectionSharing&)> job) override;
+  bool runSharingJob(std::function<void(SharingCalls&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
 
  private:

@@ -1,15 +1,19 @@
-#include "windows/win32_mobile_hotspot.h"
+#include "windows/win32_tethering_calls.h"
+
+#include <wrl/client.h>
 
 #include <memory>
 
 #include "windows/win32_worker.h"
 #include "windows/winrt_completion_signal.h"
 #include "windows/winrt_tethering_abi.h"
+#include "windows/win32_library.h"
 
 namespace vanterel {
 namespace {
 
 using namespace vanterel::winrt;
+using Microsoft::WRL::ComPtr;
 
 constexpr DWORD kStepBudget =
     static_cast<DWORD>(std::chrono::milliseconds(kTetheringStepTimeout).count());
@@ -30,11 +34,6 @@ struct Combase {
   }
 };
 
-template <typename Function>
-void lookUp(HMODULE module, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 // Loaded once, on the window's thread, and never unloaded: Windows Runtime
 // objects may outlive any one call.
 const Combase& combase() {
@@ -42,42 +41,20 @@ const Combase& combase() {
     Combase found;
     const HMODULE module = LoadLibraryW(L"combase.dll");
     if (module == nullptr) return found;
-    lookUp(module, "RoInitialize", found.roInitialize);
-    lookUp(module, "RoUninitialize", found.roUninitialize);
-    lookUp(module, "RoGetActivationFactory", found.roGetActivationFactory);
-    lookUp(module, "WindowsCreateString", found.windowsCreateString);
-    lookUp(module, "WindowsDeleteString", found.windowsDeleteString);
-    lookUp(module, "WindowsGetStringRawBuffer", found.windowsGetStringRawBuffer);
+    found.roInitialize = lookUp<decltype(found.roInitialize)>(module, "RoInitialize");
+    found.roUninitialize = lookUp<decltype(found.roUninitialize)>(module, "RoUninitialize");
+    found.roGetActivationFactory =
+        lookUp<decltype(found.roGetActivationFactory)>(module, "RoGetActivationFactory");
+    found.windowsCreateString =
+        lookUp<decltype(found.windowsCreateString)>(module, "WindowsCreateString");
+    found.windowsDeleteString =
+        lookUp<decltype(found.windowsDeleteString)>(module, "WindowsDeleteString");
+    found.windowsGetStringRawBuffer =
+        lookUp<decltype(found.windowsGetStringRawBuffer)>(module, "WindowsGetStringRawBuffer");
     return found;
   }();
   return functions;
 }
-
-// Holds one reference to an interface.
-template <typename T>
-class Ref {
- public:
-  Ref() = default;
-  Ref(const Ref&) = delete;
-  Ref& operator=(const Ref&) = delete;
-  ~Ref() { reset(); }
-
-  T* get() const { return pointer_; }
-  T* operator->() const { return pointer_; }
-  explicit operator bool() const { return pointer_ != nullptr; }
-  T** put() {
-    reset();
-    return &pointer_;
-  }
-  void** putVoid() { return reinterpret_cast<void**>(put()); }
-  void reset() {
-    if (pointer_ != nullptr) pointer_->Release();
-    pointer_ = nullptr;
-  }
-
- private:
-  T* pointer_ = nullptr;
-};
 
 class HString {
  public:
@@ -123,10 +100,11 @@ class Apartment {
 };
 
 template <typename Statics>
-HRESULT activationFactory(const Combase& api, const wchar_t* className, Ref<Statics>& statics) {
+HRESULT activationFactory(const Combase& api, const wchar_t* className, ComPtr<Statics>& statics) {
   const HString name(api, className);
   if (FAILED(name.result())) return name.result();
-  return api.roGetActivationFactory(name.get(), Statics::kIid, statics.putVoid());
+  return api.roGetActivationFactory(name.get(), Statics::kIid,
+                                    reinterpret_cast<void**>(statics.ReleaseAndGetAddressOf()));
 }
 
 enum class Awaited { Completed, TimedOut, Failed };
@@ -146,8 +124,10 @@ Awaited await(Async* async, HRESULT& error) {
                   : Awaited::TimedOut;
   }
   if (awaited == Awaited::TimedOut) {
-    Ref<IAsyncInfo> info;
-    if (SUCCEEDED(async->QueryInterface(__uuidof(IAsyncInfo), info.putVoid()))) info->Cancel();
+    ComPtr<IAsyncInfo> info;
+    if (SUCCEEDED(async->QueryInterface(__uuidof(IAsyncInfo),
+                                        reinterpret_cast<void**>(info.ReleaseAndGetAddressOf()))))
+      info->Cancel();
   }
   signal->Release();
   return awaited;
@@ -171,13 +151,13 @@ TetheringCallEnd endOf(Awaited awaited, HRESULT error) {
 }
 
 // Awaits a start or stop and reads what it answered.
-TetheringCallEnd resultOf(const Combase& api, Ref<IAsyncOperationOfTetheringResult>& operation,
+TetheringCallEnd resultOf(const Combase& api, ComPtr<IAsyncOperationOfTetheringResult>& operation,
                           TetheringAnswer& answer) {
   HRESULT error = S_OK;
-  const Awaited awaited = await(operation.get(), error);
+  const Awaited awaited = await(operation.Get(), error);
   if (awaited != Awaited::Completed) return endOf(awaited, error);
-  Ref<INetworkOperatorTetheringOperationResult> result;
-  if (FAILED(error = operation->GetResults(result.put()))) return failed(error);
+  ComPtr<INetworkOperatorTetheringOperationResult> result;
+  if (FAILED(error = operation->GetResults(result.ReleaseAndGetAddressOf()))) return failed(error);
   if (!result) return failed(E_POINTER);
   INT32 status = 0;
   if (FAILED(error = result->get_Status(&status))) return failed(error);
@@ -196,7 +176,7 @@ struct Win32TetheringCalls::Runtime {
 
   const Combase& api;
   Apartment apartment;
-  Ref<INetworkOperatorTetheringManager> manager;
+  ComPtr<INetworkOperatorTetheringManager> manager;
 };
 
 Win32TetheringCalls::Win32TetheringCalls() {
@@ -210,19 +190,20 @@ TetheringCallEnd Win32TetheringCalls::openManager(bool& connected) {
   connected = false;
   if (!runtime_) return failed(REGDB_E_CLASSNOTREG);
   const Combase& api = runtime_->api;
-  Ref<INetworkInformationStatics> network;
+  ComPtr<INetworkInformationStatics> network;
   HRESULT error = activationFactory(api, kNetworkInformationClass, network);
   if (FAILED(error)) return failed(error);
-  Ref<IInspectable> profile;
-  if (FAILED(error = network->GetInternetConnectionProfile(profile.put()))) return failed(error);
+  ComPtr<IInspectable> profile;
+  if (FAILED(error = network->GetInternetConnectionProfile(profile.ReleaseAndGetAddressOf())))
+    return failed(error);
   // No connection to the Internet: nothing to share.
   if (!profile) return done();
-  Ref<INetworkOperatorTetheringManagerStatics2> managers;
+  ComPtr<INetworkOperatorTetheringManagerStatics2> managers;
   if (FAILED(error = activationFactory(api, kTetheringManagerClass, managers))) {
     return failed(error);
   }
-  if (FAILED(error =
-                 managers->CreateFromConnectionProfile(profile.get(), runtime_->manager.put()))) {
+  if (FAILED(error = managers->CreateFromConnectionProfile(
+                 profile.Get(), runtime_->manager.ReleaseAndGetAddressOf()))) {
     return failed(error);
   }
   connected = static_cast<bool>(runtime_->manager);
@@ -233,8 +214,9 @@ TetheringCallEnd Win32TetheringCalls::configure(const std::u16string& ssid,
                                                 const std::u16string& passphrase) {
   if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
   const Combase& api = runtime_->api;
-  Ref<INetworkOperatorTetheringAccessPointConfiguration> configuration;
-  HRESULT error = runtime_->manager->GetCurrentAccessPointConfiguration(configuration.put());
+  ComPtr<INetworkOperatorTetheringAccessPointConfiguration> configuration;
+  HRESULT error =
+      runtime_->manager->GetCurrentAccessPointConfiguration(configuration.ReleaseAndGetAddressOf());
   if (FAILED(error)) return failed(error);
   const HString name(api, std::wstring(ssid.begin(), ssid.end()));
   const HString key(api, std::wstring(passphrase.begin(), passphrase.end()));
@@ -243,12 +225,12 @@ TetheringCallEnd Win32TetheringCalls::configure(const std::u16string& ssid,
       FAILED(error = configuration->put_Passphrase(key.get()))) {
     return failed(error);
   }
-  Ref<IAsyncAction> configured;
-  if (FAILED(error = runtime_->manager->ConfigureAccessPointAsync(configuration.get(),
-                                                                  configured.put()))) {
+  ComPtr<IAsyncAction> configured;
+  if (FAILED(error = runtime_->manager->ConfigureAccessPointAsync(
+                 configuration.Get(), configured.ReleaseAndGetAddressOf()))) {
     return failed(error);
   }
-  const Awaited awaited = await(configured.get(), error);
+  const Awaited awaited = await(configured.Get(), error);
   if (awaited == Awaited::Completed && FAILED(error = configured->GetResults())) {
     return failed(error);
   }
@@ -257,15 +239,15 @@ TetheringCallEnd Win32TetheringCalls::configure(const std::u16string& ssid,
 
 TetheringCallEnd Win32TetheringCalls::start(TetheringAnswer& answer) {
   if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
-  Ref<IAsyncOperationOfTetheringResult> started;
-  const HRESULT error = runtime_->manager->StartTetheringAsync(started.put());
+  ComPtr<IAsyncOperationOfTetheringResult> started;
+  const HRESULT error = runtime_->manager->StartTetheringAsync(started.ReleaseAndGetAddressOf());
   return FAILED(error) ? failed(error) : resultOf(runtime_->api, started, answer);
 }
 
 TetheringCallEnd Win32TetheringCalls::stop(TetheringAnswer& answer) {
   if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
-  Ref<IAsyncOperationOfTetheringResult> stopped;
-  const HRESULT error = runtime_->manager->StopTetheringAsync(stopped.put());
+  ComPtr<IAsyncOperationOfTetheringResult> stopped;
+  const HRESULT error = runtime_->manager->StopTetheringAsync(stopped.ReleaseAndGetAddressOf());
   return FAILED(error) ? failed(error) : resultOf(runtime_->api, stopped, answer);
 }
 
@@ -287,9 +269,9 @@ bool win32HasMobileHotspot(const HandleWait& wait) {
   const bool ended = runOffWindowThread(
       [&api, found] {
         const Apartment apartment(api);
-        Ref<INetworkInformationStatics> network;
+        ComPtr<INetworkInformationStatics> network;
         // The interface that came with the Mobile hotspot, not the older ones.
-        Ref<INetworkOperatorTetheringManagerStatics3> managers;
+        ComPtr<INetworkOperatorTetheringManagerStatics3> managers;
         *found = SUCCEEDED(activationFactory(api, kNetworkInformationClass, network)) &&
                  SUCCEEDED(activationFactory(api, kTetheringManagerClass, managers));
       },

@@ -4,7 +4,7 @@
 #include <asyncinfo.h>
 #include <objidl.h>
 
-#include <atomic>
+#include "windows/com_object.h"
 
 namespace vanterel::winrt {
 
@@ -15,7 +15,7 @@ namespace vanterel::winrt {
 // marshaler it aggregates. Windows then calls it where it is, instead of
 // marshalling the call back into the apartment that registered it.
 template <typename Async>
-class CompletionSignal final : public Async::Handler {
+class CompletionSignal final : public ComObject<typename Async::Handler> {
  public:
   // A handler with one reference, or the error that kept it from being made.
   static HRESULT make(CompletionSignal** made) {
@@ -34,25 +34,17 @@ class CompletionSignal final : public Async::Handler {
     *made = signal;
     return S_OK;
   }
-  CompletionSignal(const CompletionSignal&) = delete;
-  CompletionSignal& operator=(const CompletionSignal&) = delete;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (object == nullptr) return E_POINTER;
     if (iid == IID_IMarshal) return marshaler_->QueryInterface(iid, object);
     if (iid == IID_IUnknown || iid == IID_IAgileObject || iid == Async::Handler::kIid) {
       *object = static_cast<typename Async::Handler*>(this);
-      AddRef();
+      this->AddRef();
       return S_OK;
     }
     *object = nullptr;
     return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
   }
   HRESULT STDMETHODCALLTYPE Invoke(Async*, AsyncStatus) override {
     SetEvent(event_);
@@ -63,12 +55,11 @@ class CompletionSignal final : public Async::Handler {
 
  private:
   CompletionSignal() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-  ~CompletionSignal() {
+  ~CompletionSignal() override {
     if (marshaler_ != nullptr) marshaler_->Release();
     if (event_ != nullptr) CloseHandle(event_);
   }
 
-  std::atomic<ULONG> references_{1};
   HANDLE event_;
   IUnknown* marshaler_ = nullptr;
 };

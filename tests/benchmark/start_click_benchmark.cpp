@@ -23,7 +23,6 @@
 namespace vanterel::benchmark {
 namespace {
 
-using e2e::ControlId;
 using e2e::utf8;
 using namespace std::chrono_literals;
 
@@ -58,14 +57,14 @@ std::optional<double> timeOneClick(const std::wstring& program, std::string& pro
     problem = "vanterel.exe showed no window that answers";
     return std::nullopt;
   }
-  if (!e2e::setText(e2e::controlOf(window, ControlId::Text1), kName) ||
-      !e2e::setText(e2e::controlOf(window, ControlId::Text2), kKey)) {
+  if (!e2e::setText(e2e::controlOf(window, Control::Text1), kName) ||
+      !e2e::setText(e2e::controlOf(window, Control::Text2), kKey)) {
     problem = "the name and the password could not be typed";
     return std::nullopt;
   }
 
   const Stopwatch pressed;
-  e2e::clickButton(e2e::controlOf(window, ControlId::Command1));
+  e2e::clickButton(e2e::controlOf(window, Control::Command1));
   const bool shown = pollClosely([&] { return visibleBoxOf(window) != nullptr; }, kClickTimeout);
   const double elapsed = pressed.milliseconds();
 

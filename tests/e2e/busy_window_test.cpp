@@ -29,8 +29,8 @@ TEST_F(BusyWindow, AnswersButTakesNoInputWhileTheCommandsRun) {
   ASSERT_TRUE(waitUntil([&] { return !(running = launchedByPress()).empty(); }, kStartTimeout))
       << "the first command did not start";
 
-  const HWND button = control(ControlId::Command1);
-  const HWND text1 = control(ControlId::Text1);
+  const HWND button = control(Control::Command1);
+  const HWND text1 = control(Control::Text1);
   clickButton(button);
   clickAt(button);
   clickAt(text1);

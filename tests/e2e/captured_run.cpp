@@ -1,28 +1,13 @@
 #include "tests/e2e/captured_run.h"
 
+#include <utility>
+
 #include "windows/win32_handle.h"
+#include "windows/win32_pipe_reader.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/process_start.h"
 
 namespace vanterel::e2e {
-namespace {
-
-struct PipeReader {
-  HANDLE pipe;
-  std::string bytes;
-
-  static DWORD WINAPI run(void* self) {
-    auto* reader = static_cast<PipeReader*>(self);
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(reader->pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-      reader->bytes.append(buffer, read);
-    }
-    return 0;
-  }
-};
-
-}  // namespace
 
 std::wstring systemProgram(const wchar_t* name) {
   wchar_t folder[MAX_PATH];
@@ -61,25 +46,14 @@ CapturedRun runCaptured(const std::wstring& application, const std::wstring& com
   run.started = true;
   run.processId = started.dwProcessId;
 
-  auto* reader = new PipeReader{output.get(), {}};
-  UniqueHandle readerThread(CreateThread(nullptr, 0, &PipeReader::run, reader, 0, nullptr));
+  const PipeReader reader(std::move(output));
   const DWORD budget = static_cast<DWORD>(timeout.count());
   run.ended = WaitForSingleObject(process.get(), budget) == WAIT_OBJECT_0;
   if (!run.ended) TerminateProcess(process.get(), 1);
   GetExitCodeProcess(process.get(), &run.exitCode);
-  if (!readerThread) {
-    delete reader;
-    return run;
-  }
   // Whatever the program started may still hold the pipe: read only briefly.
-  if (WaitForSingleObject(readerThread.get(), 5000) != WAIT_OBJECT_0) {
-    CancelSynchronousIo(readerThread.get());
-  }
-  if (WaitForSingleObject(readerThread.get(), 5000) == WAIT_OBJECT_0) {
-    run.output = reader->bytes;
-    delete reader;
-  }
-  // Otherwise the reader is left to its thread: freeing it could crash the driver.
+  if (WaitForSingleObject(reader.thread(), 5000) != WAIT_OBJECT_0) reader.cut(5000);
+  run.output = reader.bytes();
   return run;
 }
 

@@ -20,7 +20,7 @@ TEST_F(Closing, ClosingTheWindowEndsTheProgramAndLaunchesNothing) {
 
 TEST_F(Closing, ClosingWhileRunningLaunchesNoStopCommand) {
   ASSERT_NO_FATAL_FAILURE(startHostedNetwork(L"Vanterel", L"0123456789abcdef"));
-  ASSERT_EQ(textOf(control(ControlId::Command1)), L"关闭无线");
+  ASSERT_EQ(textOf(control(Control::Command1)), L"关闭无线");
   const std::size_t launchedToStart = netshInvocations().size();
 
   closeWindow(window());

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "windows/win32_handle.h"
+#include "windows/win32_library.h"
 #include "tests/e2e/font_query.h"
 #include "tests/e2e/window_probe.h"
 
@@ -40,8 +41,7 @@ class ScopedView {
 std::optional<LOGFONTW> fontOf(HWND control) {
   HMODULE library = fontHookLibrary();
   if (library == nullptr) return std::nullopt;
-  const auto hook = reinterpret_cast<HOOKPROC>(
-      reinterpret_cast<void*>(GetProcAddress(library, kFontHookProcedure)));
+  const auto hook = lookUp<HOOKPROC>(library, kFontHookProcedure);
   if (hook == nullptr) return std::nullopt;
 
   const DWORD driver = GetCurrentProcessId();

@@ -12,15 +12,14 @@ using Keyboard = VanterelTest;
 
 TEST_F(Keyboard, FocusStartsInText1) {
   EXPECT_TRUE(
-      waitUntil([&] { return focusIn(window()) == control(ControlId::Text1); }, kInputTimeout));
+      waitUntil([&] { return focusIn(window()) == control(Control::Text1); }, kInputTimeout));
 }
 
 TEST_F(Keyboard, TabGoesText1Text2Command1AndBackSkippingTheLabels) {
   ASSERT_TRUE(
-      waitUntil([&] { return focusIn(window()) == control(ControlId::Text1); }, kInputTimeout));
-  const ControlId order[] = {ControlId::Text2, ControlId::Command1, ControlId::Text1,
-                             ControlId::Text2};
-  for (ControlId next : order) {
+      waitUntil([&] { return focusIn(window()) == control(Control::Text1); }, kInputTimeout));
+  const Control order[] = {Control::Text2, Control::Command1, Control::Text1, Control::Text2};
+  for (Control next : order) {
     pressKey(focusIn(window()), VK_TAB);
     EXPECT_TRUE(waitUntil([&] { return focusIn(window()) == control(next); }, kInputTimeout))
         << "expected the focus on control " << static_cast<int>(next);
@@ -31,10 +30,10 @@ TEST_F(Keyboard, TabGoesText1Text2Command1AndBackSkippingTheLabels) {
 // at once, so any press shows as a message box.
 TEST_F(Keyboard, EnterAndEscapeInTheTextBoxesDoNothing) {
   ASSERT_TRUE(
-      waitUntil([&] { return focusIn(window()) == control(ControlId::Text1); }, kInputTimeout));
-  for (ControlId box : {ControlId::Text1, ControlId::Text2}) {
-    if (box == ControlId::Text2) {
-      pressKey(control(ControlId::Text1), VK_TAB);
+      waitUntil([&] { return focusIn(window()) == control(Control::Text1); }, kInputTimeout));
+  for (Control box : {Control::Text1, Control::Text2}) {
+    if (box == Control::Text2) {
+      pressKey(control(Control::Text1), VK_TAB);
       ASSERT_TRUE(waitUntil([&] { return focusIn(window()) == control(box); }, kInputTimeout));
     }
     pressKey(control(box), VK_RETURN);
@@ -47,7 +46,7 @@ TEST_F(Keyboard, EnterAndEscapeInTheTextBoxesDoNothing) {
   }
   EXPECT_TRUE(process().running());
   EXPECT_TRUE(IsWindowVisible(window()));
-  EXPECT_EQ(textOf(control(ControlId::Command1)), L"一键开启");
+  EXPECT_EQ(textOf(control(Control::Command1)), L"一键开启");
   EXPECT_TRUE(netshInvocations().empty());
 }
 

@@ -13,9 +13,9 @@ namespace {
 
 using Labels = VanterelTest;
 
-constexpr ControlId kAllControls[] = {
-    ControlId::Text1,  ControlId::Label1, ControlId::Label2, ControlId::Text2,  ControlId::Command1,
-    ControlId::Label3, ControlId::Label4, ControlId::Label5, ControlId::Label6,
+constexpr Control kAllControls[] = {
+    Control::Text1,  Control::Label1, Control::Label2, Control::Text2,  Control::Command1,
+    Control::Label3, Control::Label4, Control::Label5, Control::Label6,
 };
 
 // What a click could change: every text, every enabled state, the masking.
@@ -30,8 +30,8 @@ struct Snapshot {
 };
 
 Snapshot snapshotOf(HWND window) {
-  Snapshot snapshot{{}, {}, passwordCharOf(controlOf(window, ControlId::Text2))};
-  for (ControlId id : kAllControls) {
+  Snapshot snapshot{{}, {}, passwordCharOf(controlOf(window, Control::Text2))};
+  for (Control id : kAllControls) {
     snapshot.texts.push_back(textOf(controlOf(window, id)));
     snapshot.enabled.push_back(IsWindowEnabled(controlOf(window, id)) != FALSE);
   }
@@ -42,9 +42,9 @@ Snapshot snapshotOf(HWND window) {
 // show "密码或名称不能为空"; one that reached Label5's would unmask Text2.
 TEST_F(Labels, ClickingAnyLabelButLabel5DoesNothing) {
   const Snapshot before = snapshotOf(window());
-  const std::pair<const char*, ControlId> labels[] = {
-      {"Label1", ControlId::Label1}, {"Label2", ControlId::Label2}, {"Label3", ControlId::Label3},
-      {"Label4", ControlId::Label4}, {"Label6", ControlId::Label6},
+  const std::pair<const char*, Control> labels[] = {
+      {"Label1", Control::Label1}, {"Label2", Control::Label2}, {"Label3", Control::Label3},
+      {"Label4", Control::Label4}, {"Label6", Control::Label6},
   };
   for (const auto& label : labels) {
     clickAt(control(label.second));

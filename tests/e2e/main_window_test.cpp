@@ -16,21 +16,21 @@ int pixels(int twips) { return MulDiv(twips, driverSettings().dpi, 1440); }
 
 struct Placement {
   const char* name;
-  ControlId id;
+  Control id;
   const wchar_t* windowClass;
   int left, top, width, height;  // twips, relative to the client area
 };
 
 constexpr Placement kPlacements[] = {
-    {"Text1", ControlId::Text1, L"Edit", 1080, 0, 2175, 375},
-    {"Label1", ControlId::Label1, L"Static", 240, 120, 855, 375},
-    {"Label2", ControlId::Label2, L"Static", 240, 600, 735, 495},
-    {"Text2", ControlId::Text2, L"Edit", 1080, 480, 2175, 375},
-    {"Command1", ControlId::Command1, L"Button", 1440, 1680, 1215, 495},
-    {"Label3", ControlId::Label3, L"Static", 360, 1080, 3375, 255},
-    {"Label4", ControlId::Label4, L"Static", 360, 1320, 3495, 255},
-    {"Label5", ControlId::Label5, L"Static", 3360, 600, 735, 255},
-    {"Label6", ControlId::Label6, L"Static", 0, 2040, 3135, 495},
+    {"Text1", Control::Text1, L"Edit", 1080, 0, 2175, 375},
+    {"Label1", Control::Label1, L"Static", 240, 120, 855, 375},
+    {"Label2", Control::Label2, L"Static", 240, 600, 735, 495},
+    {"Text2", Control::Text2, L"Edit", 1080, 480, 2175, 375},
+    {"Command1", Control::Command1, L"Button", 1440, 1680, 1215, 495},
+    {"Label3", Control::Label3, L"Static", 360, 1080, 3375, 255},
+    {"Label4", Control::Label4, L"Static", 360, 1320, 3495, 255},
+    {"Label5", Control::Label5, L"Static", 3360, 600, 735, 255},
+    {"Label6", Control::Label6, L"Static", 0, 2040, 3135, 495},
 };
 
 // What the layout comes to at the DPIs the tests run at, worked out by hand
@@ -56,19 +56,19 @@ const WorkedOut* workedOutForThisDpi() {
 
 struct InitialText {
   const char* name;
-  ControlId id;
+  Control id;
   const wchar_t* text;
 };
 
 constexpr InitialText kInitialTexts[] = {
-    {"Text1", ControlId::Text1, L""},
-    {"Label1", ControlId::Label1, L"无线名称"},
-    {"Label2", ControlId::Label2, L"无线密码"},
-    {"Text2", ControlId::Text2, L""},
-    {"Command1", ControlId::Command1, L"一键开启"},
-    {"Label3", ControlId::Label3, L"密码要大于16个字符，win7系统要求。"},
-    {"Label4", ControlId::Label4, L"此工具XP下不可用"},
-    {"Label5", ControlId::Label5, L"显示密码"},
+    {"Text1", Control::Text1, L""},
+    {"Label1", Control::Label1, L"无线名称"},
+    {"Label2", Control::Label2, L"无线密码"},
+    {"Text2", Control::Text2, L""},
+    {"Command1", Control::Command1, L"一键开启"},
+    {"Label3", Control::Label3, L"密码要大于16个字符，win7系统要求。"},
+    {"Label4", Control::Label4, L"此工具XP下不可用"},
+    {"Label5", Control::Label5, L"显示密码"},
 };
 
 bool sameIgnoringCase(const std::wstring& a, const std::wstring& b) {
@@ -130,7 +130,7 @@ TEST_F(MainWindow, ShowsTheTextsOfItsDescription) {
     EXPECT_EQ(textOf(control(expected.id)), expected.text) << expected.name;
   }
   // The home page, as plain text.
-  EXPECT_EQ(textOf(control(ControlId::Label6)), L"vanterel.app");
+  EXPECT_EQ(textOf(control(Control::Label6)), L"vanterel.app");
 }
 
 TEST_F(MainWindow, StartsIdleWithEveryControlShownAndEnabled) {
@@ -138,25 +138,25 @@ TEST_F(MainWindow, StartsIdleWithEveryControlShownAndEnabled) {
     EXPECT_TRUE(IsWindowVisible(control(each.id))) << each.name;
     EXPECT_TRUE(IsWindowEnabled(control(each.id))) << each.name;
   }
-  EXPECT_EQ(passwordCharOf(control(ControlId::Text2)), L'*');
-  EXPECT_EQ(passwordCharOf(control(ControlId::Text1)), L'\0');
+  EXPECT_EQ(passwordCharOf(control(Control::Text2)), L'*');
+  EXPECT_EQ(passwordCharOf(control(Control::Text1)), L'\0');
   // Neither the default button (Enter) nor bound to Escape.
-  const LONG style = GetWindowLongW(control(ControlId::Command1), GWL_STYLE);
+  const LONG style = GetWindowLongW(control(Control::Command1), GWL_STYLE);
   EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);
-  EXPECT_NE(GetDlgCtrlID(control(ControlId::Command1)), IDOK);
-  EXPECT_NE(GetDlgCtrlID(control(ControlId::Command1)), IDCANCEL);
+  EXPECT_NE(GetDlgCtrlID(control(Control::Command1)), IDOK);
+  EXPECT_NE(GetDlgCtrlID(control(Control::Command1)), IDCANCEL);
 }
 
 TEST_F(MainWindow, TextBoxesUseSong10Point5AndTheRestSong9Point) {
-  expectSongFont(control(ControlId::Text1), "Text1", 105);
-  expectSongFont(control(ControlId::Text2), "Text2", 105);
+  expectSongFont(control(Control::Text1), "Text1", 105);
+  expectSongFont(control(Control::Text2), "Text2", 105);
   for (const Placement& each : kPlacements) {
-    if (each.id == ControlId::Text1 || each.id == ControlId::Text2) continue;
+    if (each.id == Control::Text1 || each.id == Control::Text2) continue;
     expectSongFont(control(each.id), each.name, 90);
   }
   if (const WorkedOut* expected = workedOutForThisDpi()) {
-    const auto box = fontOf(control(ControlId::Text1));
-    const auto label = fontOf(control(ControlId::Label1));
+    const auto box = fontOf(control(Control::Text1));
+    const auto label = fontOf(control(Control::Label1));
     ASSERT_TRUE(box.has_value() && label.has_value());
     EXPECT_EQ(box->lfHeight, -expected->boxFontPixels);
     EXPECT_EQ(label->lfHeight, -expected->windowFontPixels);

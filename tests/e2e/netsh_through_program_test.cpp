@@ -18,9 +18,9 @@ using NetshThroughProgram = VanterelTest;
 
 TEST_F(NetshThroughProgram, AnswersAndRecordsTheProgramsCommands) {
   ASSERT_NO_FATAL_FAILURE(setNetshRules({{u"keyUsage=persistent", 1, 0, u"参数错误。\r\n"}}));
-  ASSERT_TRUE(setText(control(ControlId::Text1), L"Vanterel"));
-  ASSERT_TRUE(setText(control(ControlId::Text2), L"0123456789abcdef"));
-  clickButton(control(ControlId::Command1));
+  ASSERT_TRUE(setText(control(Control::Text1), L"Vanterel"));
+  ASSERT_TRUE(setText(control(Control::Text2), L"0123456789abcdef"));
+  clickButton(control(Control::Command1));
 
   const auto box = waitForBox(kStartTimeout);
   ASSERT_TRUE(box.has_value()) << "no message box after pressing the button";

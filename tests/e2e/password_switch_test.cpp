@@ -13,8 +13,8 @@ namespace {
 
 class PasswordSwitch : public VanterelTest {
  protected:
-  HWND text2() const { return control(ControlId::Text2); }
-  HWND label5() const { return control(ControlId::Label5); }
+  HWND text2() const { return control(Control::Text2); }
+  HWND label5() const { return control(Control::Label5); }
 
   // Clicks Label5 and waits for the masking and the caption to follow.
   void clickLabel5Expecting(wchar_t passwordChar, const wchar_t* caption) {
@@ -42,8 +42,8 @@ class PasswordSwitch : public VanterelTest {
 TEST_F(PasswordSwitch, FirstClickShowsThePasswordAndTheSecondMasksItAgain) {
   const std::wstring password = L"密码 with spaces & 符号!";
   ASSERT_TRUE(
-      waitUntil([&] { return focusIn(window()) == control(ControlId::Text1); }, kInputTimeout));
-  pressKey(control(ControlId::Text1), VK_TAB);
+      waitUntil([&] { return focusIn(window()) == control(Control::Text1); }, kInputTimeout));
+  pressKey(control(Control::Text1), VK_TAB);
   ASSERT_TRUE(waitUntil([&] { return focusIn(window()) == text2(); }, kInputTimeout));
   typeCharacters(text2(), password);
   ASSERT_NO_FATAL_FAILURE(settle());
@@ -52,7 +52,7 @@ TEST_F(PasswordSwitch, FirstClickShowsThePasswordAndTheSecondMasksItAgain) {
   // Away from Text2, so that its blinking caret cannot pass for a repaint.
   pressKey(text2(), VK_TAB);
   ASSERT_TRUE(
-      waitUntil([&] { return focusIn(window()) == control(ControlId::Command1); }, kInputTimeout));
+      waitUntil([&] { return focusIn(window()) == control(Control::Command1); }, kInputTimeout));
 
   ASSERT_NO_FATAL_FAILURE(clickLabel5ExpectingRepaint(L'\0', L"隐藏密码"));
   EXPECT_EQ(textOf(text2()), password);
@@ -74,9 +74,9 @@ TEST_F(PasswordSwitch, FlipsWithAnEmptyBox) {
 
 TEST_F(PasswordSwitch, WorksOnTheDisabledBoxWhileRunning) {
   const std::wstring password = L"abcd1234EFGH5678";
-  ASSERT_TRUE(setText(control(ControlId::Text1), L"Vanterel 测试"));
+  ASSERT_TRUE(setText(control(Control::Text1), L"Vanterel 测试"));
   ASSERT_TRUE(setText(text2(), password));
-  clickButton(control(ControlId::Command1));
+  clickButton(control(Control::Command1));
   const auto box = waitForBox(kStartTimeout);
   ASSERT_TRUE(box.has_value()) << "no message box after pressing the button";
   // The password shows in clear although the box is masked.
@@ -85,7 +85,7 @@ TEST_F(PasswordSwitch, WorksOnTheDisabledBoxWhileRunning) {
   EXPECT_EQ(box->buttons.size(), 1u);
   ASSERT_NO_FATAL_FAILURE(dismiss(*box));
   ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(text2()); }, kInputTimeout));
-  EXPECT_EQ(textOf(control(ControlId::Command1)), L"关闭无线");
+  EXPECT_EQ(textOf(control(Control::Command1)), L"关闭无线");
   EXPECT_EQ(netshInvocations().size(), 4u);
 
   ASSERT_NO_FATAL_FAILURE(clickLabel5ExpectingRepaint(L'\0', L"隐藏密码"));

@@ -7,8 +7,8 @@
 namespace vanterel::e2e {
 
 void PressTest::fill(const std::wstring& name, const std::wstring& key) {
-  ASSERT_TRUE(setText(control(ControlId::Text1), name));
-  ASSERT_TRUE(setText(control(ControlId::Text2), key));
+  ASSERT_TRUE(setText(control(Control::Text1), name));
+  ASSERT_TRUE(setText(control(Control::Text2), key));
 }
 
 std::optional<MessageBoxView> PressTest::press(std::chrono::milliseconds timeout) {
@@ -23,7 +23,7 @@ std::optional<MessageBoxView> PressTest::press(std::chrono::milliseconds timeout
 
 void PressTest::click() {
   launchedBefore_ = netshInvocations().size();
-  clickButton(control(ControlId::Command1));
+  clickButton(control(Control::Command1));
 }
 
 std::vector<NetshInvocation> PressTest::launchedByPress() const {
@@ -88,15 +88,15 @@ void PressTest::expectStopToIdle() {
 }
 
 void PressTest::expectIdle() const {
-  EXPECT_EQ(textOf(control(ControlId::Command1)), L"一键开启");
-  EXPECT_TRUE(IsWindowEnabled(control(ControlId::Text1)));
-  EXPECT_TRUE(IsWindowEnabled(control(ControlId::Text2)));
+  EXPECT_EQ(textOf(control(Control::Command1)), L"一键开启");
+  EXPECT_TRUE(IsWindowEnabled(control(Control::Text1)));
+  EXPECT_TRUE(IsWindowEnabled(control(Control::Text2)));
 }
 
 void PressTest::expectRunning() const {
-  EXPECT_EQ(textOf(control(ControlId::Command1)), L"关闭无线");
-  EXPECT_FALSE(IsWindowEnabled(control(ControlId::Text1)));
-  EXPECT_FALSE(IsWindowEnabled(control(ControlId::Text2)));
+  EXPECT_EQ(textOf(control(Control::Command1)), L"关闭无线");
+  EXPECT_FALSE(IsWindowEnabled(control(Control::Text1)));
+  EXPECT_FALSE(IsWindowEnabled(control(Control::Text2)));
 }
 
 std::vector<std::u16string> netshArguments(const NetshInvocation& invocation) {

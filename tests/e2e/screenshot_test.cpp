@@ -18,7 +18,7 @@ using Screenshot = VanterelTest;
 // the test run turns it into a PNG beside the work files.
 TEST_F(Screenshot, SavesTheFreshlyOpenedWindow) {
   ASSERT_TRUE(
-      waitUntil([&] { return focusIn(window()) == control(ControlId::Text1); }, kInputTimeout));
+      waitUntil([&] { return focusIn(window()) == control(Control::Text1); }, kInputTimeout));
   ASSERT_NO_FATAL_FAILURE(settle());
   // Wine hands finished drawing to the X server a moment later.
   std::this_thread::sleep_for(500ms);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "windows/com_object.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/sharing_setup.h"
 
@@ -37,23 +38,6 @@ void record(const std::string& line) {
                                   line);
   vanterel::e2e::writeSharingSetup(setupPath(), setup());
 }
-
-// Reference counting, shared by the objects below.
-class Counted {
- public:
-  virtual ~Counted() = default;
-
- protected:
-  ULONG addRef() { return static_cast<ULONG>(InterlockedIncrement(&count_)); }
-  ULONG release() {
-    const LONG left = InterlockedDecrement(&count_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
-
- private:
-  LONG count_ = 1;
-};
 
 template <typename Interface>
 HRESULT handOut(Interface* object, void** result) {
@@ -83,8 +67,8 @@ class WithoutDispatch : public Interfaces... {
 
 // One connection of the setup, with its properties and sharing.
 class Connection final
-    : public Counted,
-      public WithoutDispatch<INetConnection, INetConnectionProps, INetSharingConfiguration> {
+    : public vanterel::ComObject<
+          WithoutDispatch<INetConnection, INetConnectionProps, INetSharingConfiguration>> {
  public:
   explicit Connection(std::size_t index) : index_(index) {}
 
@@ -102,8 +86,6 @@ class Connection final
     }
     return E_NOINTERFACE;
   }
-  ULONG WINAPI AddRef() override { return addRef(); }
-  ULONG WINAPI Release() override { return release(); }
 
   HRESULT WINAPI Connect() override { return E_NOTIMPL; }
   HRESULT WINAPI Disconnect() override { return E_NOTIMPL; }
@@ -178,7 +160,7 @@ class Connection final
 };
 
 // Hands out the setup's connections, as VARIANTs holding their IUnknown.
-class Enumerator final : public Counted, public IEnumVARIANT {
+class Enumerator final : public vanterel::ComObject<IEnumVARIANT> {
  public:
   HRESULT WINAPI QueryInterface(REFIID id, void** result) override {
     if (result == nullptr) return E_POINTER;
@@ -188,8 +170,6 @@ class Enumerator final : public Counted, public IEnumVARIANT {
     }
     return E_NOINTERFACE;
   }
-  ULONG WINAPI AddRef() override { return addRef(); }
-  ULONG WINAPI Release() override { return release(); }
 
   HRESULT WINAPI Next(ULONG wanted, VARIANT* items, ULONG* fetched) override {
     if (items == nullptr || (fetched == nullptr && wanted != 1)) return E_INVALIDARG;
@@ -217,8 +197,8 @@ class Enumerator final : public Counted, public IEnumVARIANT {
 };
 
 class Manager final
-    : public Counted,
-      public WithoutDispatch<INetSharingManager, INetSharingEveryConnectionCollection> {
+    : public vanterel::ComObject<
+          WithoutDispatch<INetSharingManager, INetSharingEveryConnectionCollection>> {
  public:
   HRESULT WINAPI QueryInterface(REFIID id, void** result) override {
     if (result == nullptr) return E_POINTER;
@@ -228,8 +208,6 @@ class Manager final
     }
     return E_NOINTERFACE;
   }
-  ULONG WINAPI AddRef() override { return addRef(); }
-  ULONG WINAPI Release() override { return release(); }
 
   HRESULT WINAPI get_SharingInstalled(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT WINAPI get_EnumPublicConnections(SHARINGCONNECTION_ENUM_FLAGS,

@@ -15,6 +15,7 @@
 #include <string>
 #include <tuple>
 
+#include "windows/com_object.h"
 #include "windows/win32_handle.h"
 #include "windows/winrt_tethering_abi.h"
 #include "tests/e2e/environment_block.h"
@@ -86,28 +87,18 @@ GUID iidOf<IActivationFactory>() {
   return __uuidof(IActivationFactory);
 }
 
-// A reference-counted object with the given interfaces.
+// An object with the given Windows Runtime interfaces.
 template <typename... Interfaces>
-class Object : public Interfaces... {
+class Object : public vanterel::ComObject<Interfaces...> {
  public:
-  Object() = default;
-  Object(const Object&) = delete;
-  Object& operator=(const Object&) = delete;
-
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     using First = std::tuple_element_t<0, std::tuple<Interfaces...>>;
     *object = nullptr;
     if (iid == IID_IUnknown || iid == __uuidof(IInspectable)) *object = static_cast<First*>(this);
     ((iid == iidOf<Interfaces>() ? (*object = static_cast<Interfaces*>(this)) : nullptr), ...);
     if (*object == nullptr) return E_NOINTERFACE;
-    AddRef();
+    this->AddRef();
     return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
   }
   HRESULT STDMETHODCALLTYPE GetIids(ULONG* count, IID** iids) override {
     *count = 0;
@@ -122,12 +113,6 @@ class Object : public Interfaces... {
     *level = BaseTrust;
     return S_OK;
   }
-
- protected:
-  virtual ~Object() = default;
-
- private:
-  std::atomic<ULONG> references_{1};
 };
 
 class Profile final : public Object<IInspectable> {};

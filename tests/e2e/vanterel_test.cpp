@@ -123,19 +123,19 @@ void VanterelTest::dismiss(const MessageBoxView& box) {
 }
 
 void VanterelTest::settle() {
-  ASSERT_TRUE(waitForPostedInput(control(ControlId::Text1), kInputTimeout))
+  ASSERT_TRUE(waitForPostedInput(control(Control::Text1), kInputTimeout))
       << "the program did not take its input";
 }
 
 void VanterelTest::startHostedNetwork(const std::wstring& name, const std::wstring& key) {
-  ASSERT_TRUE(setText(control(ControlId::Text1), name));
-  ASSERT_TRUE(setText(control(ControlId::Text2), key));
-  clickButton(control(ControlId::Command1));
+  ASSERT_TRUE(setText(control(Control::Text1), name));
+  ASSERT_TRUE(setText(control(Control::Text2), key));
+  clickButton(control(Control::Command1));
   const auto box = waitForBox(kStartTimeout);
   ASSERT_TRUE(box.has_value()) << "no message box after pressing the button";
   ASSERT_EQ(box->title, L"成功") << utf8(box->text);
   ASSERT_NO_FATAL_FAILURE(dismiss(*box));
-  ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(control(ControlId::Text2)); }, kInputTimeout))
+  ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(control(Control::Text2)); }, kInputTimeout))
       << "the window did not switch to running";
 }
 

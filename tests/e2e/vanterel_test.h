@@ -32,7 +32,7 @@ class VanterelTest : public ::testing::Test {
   void TearDown() override;
 
   HWND window() const { return window_; }
-  HWND control(ControlId id) const { return controlOf(window_, id); }
+  HWND control(Control id) const { return controlOf(window_, id); }
   AppProcess& process() { return process_; }
   // Starts the program, with the test's files, and finds its window: SetUp
   // does; a test may again once the program has ended.

@@ -48,8 +48,8 @@ HWND findMainWindow(DWORD processId) {
   });
 }
 
-HWND controlOf(HWND mainWindow, ControlId id) {
-  return GetDlgItem(mainWindow, static_cast<int>(id));
+HWND controlOf(HWND mainWindow, Control control) {
+  return GetDlgItem(mainWindow, dialogIdOf(control));
 }
 
 std::wstring textOf(HWND window) {

@@ -6,20 +6,9 @@
 #include <optional>
 #include <string>
 
-namespace vanterel::e2e {
+#include "hotspot/main_window.h"
 
-// The controls of the main window by their dialog ids (1001 on, in tab order).
-enum class ControlId : int {
-  Text1 = 1001,
-  Label1,
-  Label2,
-  Text2,
-  Command1,
-  Label3,
-  Label4,
-  Label5,
-  Label6,
-};
+namespace vanterel::e2e {
 
 constexpr wchar_t kMainWindowClass[] = L"VanterelForm1";
 
@@ -33,7 +22,8 @@ HWND findVisibleTopLevelWindow(const std::function<bool(HWND)>& matches);
 DWORD processOf(HWND window);
 // The process's visible main window, or null.
 HWND findMainWindow(DWORD processId);
-HWND controlOf(HWND mainWindow, ControlId id);
+// A control of the main window, found by its dialog id.
+HWND controlOf(HWND mainWindow, Control control);
 
 std::wstring textOf(HWND window);
 std::wstring classOf(HWND window);

@@ -34,7 +34,7 @@ TEST(ShareInternet, SharesTheRoutesConnectionWithTheHostedAdapterOnlyWhenNeeded)
     const char* name;
     std::vector<SharedConnection> before;
     std::u16string internet;
-    std::optional<SharingCallFailure> failing;
+    std::optional<SharingFailure> failing;
     Kind kind;
     std::vector<std::u16string> changes;
   } cases[] = {
@@ -126,7 +126,7 @@ TEST(ShareInternet, AFailedCallNamesItsStepAndLeavesTheSharingAsItWasFound) {
     SCOPED_TRACE(static_cast<int>(c.step));
     FakeSharing sharing;
     sharing.connections = usersPair();
-    sharing.failing = SharingCallFailure{c.step, kAccessDenied};
+    sharing.failing = SharingFailure{c.step, kAccessDenied};
     sharing.failingOnly = c.only;
     const SharingOutcome outcome = shareInternet(sharing);
     EXPECT_EQ(outcome.kind, Kind::Failed);
@@ -176,12 +176,12 @@ TEST(StopSharing, TurnsTheHotspotsPairOffAndGivesTheRecordedPairBack) {
   const std::string users = recordOf(kOther, kOtherPrivate);
   const std::vector<Role> usersRoles = {Role::Public, Role::None, Role::None, Role::Private};
   const std::vector<Role> none(4, Role::None);
-  const SharingCallFailure refused{SharingStep::SharePublic, kAccessDenied};
-  const SharingCallFailure hostedGone{SharingStep::FindHostedAdapter, 0x8007139F};
+  const SharingFailure refused{SharingStep::SharePublic, kAccessDenied};
+  const SharingFailure hostedGone{SharingStep::FindHostedAdapter, 0x8007139F};
   const struct {
     const char* name;
     std::string record;
-    std::optional<SharingCallFailure> failing;
+    std::optional<SharingFailure> failing;
     std::vector<Role> after;
     Kind kind;
     bool recordLeft;
@@ -225,7 +225,7 @@ TEST(StopSharing, UndoesOnlyAPairWhoseHostedAdapterIsPrivate) {
   const struct {
     const char* name;
     std::vector<SharedConnection> before;
-    std::optional<SharingCallFailure> failing;
+    std::optional<SharingFailure> failing;
     std::vector<std::u16string> changes;
   } cases[] = {
       {"shared pair",
@@ -234,7 +234,7 @@ TEST(StopSharing, UndoesOnlyAPairWhoseHostedAdapterIsPrivate) {
        {u"off " + kHosted, u"off " + kInternet}},
       {"turning off fails, the other side still tried",
        {{kInternet, Role::Public}, {kHosted, Role::Private}},
-       SharingCallFailure{SharingStep::DisableSharing, kAccessDenied},
+       SharingFailure{SharingStep::DisableSharing, kAccessDenied},
        {u"off " + kHosted, u"off " + kInternet}},
       {"someone else's pair",
        {{kOther, Role::Public}, {kOtherPrivate, Role::Private}, {kHosted}},
@@ -244,11 +244,11 @@ TEST(StopSharing, UndoesOnlyAPairWhoseHostedAdapterIsPrivate) {
       {"hosted adapter unknown", {{kInternet, Role::Public}, {kOther, Role::Private}}, {}, {}},
       {"hosted network not found",
        {{kInternet, Role::Public}, {kHosted, Role::Private}},
-       SharingCallFailure{SharingStep::FindHostedAdapter, kAccessDenied},
+       SharingFailure{SharingStep::FindHostedAdapter, kAccessDenied},
        {}},
       {"list fails",
        {{kInternet, Role::Public}, {kHosted, Role::Private}},
-       SharingCallFailure{SharingStep::ReadSharing, kAccessDenied},
+       SharingFailure{SharingStep::ReadSharing, kAccessDenied},
        {}},
   };
   for (const auto& c : cases) {

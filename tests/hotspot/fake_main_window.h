@@ -43,7 +43,7 @@ class FakeMainWindow final : public MainWindow {
   Properties& of(Control control);
   const Properties& of(Control control) const;
 
-  std::array<Properties, 9> controls_;
+  std::array<Properties, kControlCount> controls_;
 };
 
 }  // namespace vanterel

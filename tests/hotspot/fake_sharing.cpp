@@ -7,44 +7,44 @@ constexpr std::uint32_t kAllSubscribersFailed = 0x80040201;
 
 }  // namespace
 
-SharingCall FakeSharing::hostedAdapter(std::u16string& guid) {
+std::optional<SharingFailure> FakeSharing::hostedAdapter(std::u16string& guid) {
   guid = hosted;
   return answer(SharingStep::FindHostedAdapter);
 }
 
-SharingCall FakeSharing::internetAdapter(std::u16string& guid) {
+std::optional<SharingFailure> FakeSharing::internetAdapter(std::u16string& guid) {
   guid = internet;
   return answer(SharingStep::FindInternetConnection);
 }
 
-SharingCall FakeSharing::listConnections(std::vector<SharedConnection>& listed) {
+std::optional<SharingFailure> FakeSharing::listConnections(std::vector<SharedConnection>& listed) {
   for (SharingStep step : {SharingStep::OpenSharingManager, SharingStep::ListConnections,
                            SharingStep::ReadConnection, SharingStep::ReadSharing}) {
-    if (const SharingCall failed = answer(step)) return failed;
+    if (const auto failure = answer(step)) return failure;
   }
   listed = connections;
-  return SharingCall{};
+  return std::nullopt;
 }
 
-SharingCall FakeSharing::disableSharing(std::size_t connection) {
+std::optional<SharingFailure> FakeSharing::disableSharing(std::size_t connection) {
   changes.push_back(u"off " + connections.at(connection).guid);
   const std::u16string& guid = connections.at(connection).guid;
-  if (const SharingCall failed = answer(SharingStep::DisableSharing, guid)) return failed;
+  if (const auto failure = answer(SharingStep::DisableSharing, guid)) return failure;
   connections.at(connection).role = SharingRole::None;
-  return SharingCall{};
+  return std::nullopt;
 }
 
-SharingCall FakeSharing::enableSharing(std::size_t connection, SharingRole role) {
+std::optional<SharingFailure> FakeSharing::enableSharing(std::size_t connection, SharingRole role) {
   const bool isPublic = role == SharingRole::Public;
   changes.push_back((isPublic ? u"public " : u"private ") + connections.at(connection).guid);
   const SharingStep step = isPublic ? SharingStep::SharePublic : SharingStep::SharePrivate;
-  if (const SharingCall failed = answer(step, connections.at(connection).guid)) return failed;
+  if (const auto failure = answer(step, connections.at(connection).guid)) return failure;
   // Windows shares one pair at a time.
   for (const auto& other : connections) {
-    if (other.role == role) return SharingCallFailure{step, kAllSubscribersFailed};
+    if (other.role == role) return SharingFailure{step, kAllSubscribersFailed};
   }
   connections.at(connection).role = role;
-  return SharingCall{};
+  return std::nullopt;
 }
 
 bool FakeSharing::writeRecord(const std::string& text) {
@@ -52,9 +52,10 @@ bool FakeSharing::writeRecord(const std::string& text) {
   return recordWritable;
 }
 
-SharingCall FakeSharing::answer(SharingStep step, const std::u16string& connection) const {
+std::optional<SharingFailure> FakeSharing::answer(SharingStep step,
+                                                  const std::u16string& connection) const {
   const bool here = failingOnly.empty() || connection == failingOnly;
-  return failing && failing->step == step && here ? failing : SharingCall{};
+  return failing && failing->step == step && here ? failing : std::nullopt;
 }
 
 }  // namespace vanterel

@@ -13,13 +13,13 @@ inline const std::u16string kFakeInternetGuid = u"{4B1C0D2E-0000-4000-8000-00000
 
 // The sharing manager in memory: one pair at a time, as Windows shares. It
 // starts with the Internet connection and the hosted adapter, neither shared.
-class FakeSharing final : public ConnectionSharing {
+class FakeSharing final : public SharingCalls {
  public:
   std::u16string hosted = kFakeHostedGuid;
   std::u16string internet = kFakeInternetGuid;
   std::vector<SharedConnection> connections = {{kFakeInternetGuid, SharingRole::None},
                                                {kFakeHostedGuid, SharingRole::None}};
-  std::optional<SharingCallFailure> failing;
+  std::optional<SharingFailure> failing;
   // When set, changes fail only on this connection.
   std::u16string failingOnly;
   // "off <guid>", "public <guid>" or "private <guid>", tried or not.
@@ -28,17 +28,18 @@ class FakeSharing final : public ConnectionSharing {
   std::optional<std::string> record;
   bool recordWritable = true;
 
-  SharingCall hostedAdapter(std::u16string& guid) override;
-  SharingCall internetAdapter(std::u16string& guid) override;
-  SharingCall listConnections(std::vector<SharedConnection>& listed) override;
-  SharingCall disableSharing(std::size_t connection) override;
-  SharingCall enableSharing(std::size_t connection, SharingRole role) override;
+  std::optional<SharingFailure> hostedAdapter(std::u16string& guid) override;
+  std::optional<SharingFailure> internetAdapter(std::u16string& guid) override;
+  std::optional<SharingFailure> listConnections(std::vector<SharedConnection>& listed) override;
+  std::optional<SharingFailure> disableSharing(std::size_t connection) override;
+  std::optional<SharingFailure> enableSharing(std::size_t connection, SharingRole role) override;
   std::string readRecord() override { return record.value_or(""); }
   bool writeRecord(const std::string& text) override;
   void removeRecord() override { record.reset(); }
 
  private:
-  SharingCall answer(SharingStep step, const std::u16string& connection = u"") const;
+  std::optional<SharingFailure> answer(SharingStep step,
+                                       const std::u16string& connection = u"") const;
 };
 
 }  // namespace vanterel

@@ -72,7 +72,7 @@ bool FakeSystem::runTetheringJob(std::function<void(TetheringCalls&)> job,
   return true;
 }
 
-bool FakeSystem::runSharingJob(std::function<void(ConnectionSharing&)> job) {
+bool FakeSystem::runSharingJob(std::function<void(SharingCalls&)> job) {
   sharingJobsAfter.push_back(launches.size());
   if (sharingTimesOut) return false;
   job(sharing);

@@ -45,7 +45,7 @@ class FakeSystem final : public System {
   // For each sharing job, how many commands had been launched before it.
   std::vector<std::size_t> sharingJobsAfter;
 
-  bool runSharingJob(std::function<void(ConnectionSharing&)> job) override;
+  bool runSharingJob(std::function<void(SharingCalls&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
 };
 

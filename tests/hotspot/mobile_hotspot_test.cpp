@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "hotspot/mobile_hotspot_limits.h"
 #include "hotspot/start_stop.h"
+#include "hotspot/tethering_messages.h"
+#include "hotspot/tethering_requests.h"
 #include "tests/hotspot/fake_main_window.h"
 #include "tests/hotspot/fake_system.h"
 

@@ -26,12 +26,12 @@ TEST(SharingJobs, NoJobRunsWhileOneGivenUpStillRuns) {
   std::atomic<int> ran{0};
 
   EXPECT_FALSE(system.runSharingJob(
-      [release](ConnectionSharing&) { WaitForSingleObject(release->get(), INFINITE); }));
-  EXPECT_FALSE(system.runSharingJob([&ran](ConnectionSharing&) { ++ran; }));
+      [release](SharingCalls&) { WaitForSingleObject(release->get(), INFINITE); }));
+  EXPECT_FALSE(system.runSharingJob([&ran](SharingCalls&) { ++ran; }));
   EXPECT_EQ(ran, 0);
 
   SetEvent(release->get());
-  EXPECT_TRUE(system.runSharingJob([&ran](ConnectionSharing&) { ++ran; }));
+  EXPECT_TRUE(system.runSharingJob([&ran](SharingCalls&) { ++ran; }));
   EXPECT_EQ(ran, 1);
 }
 
