@@ -258,6 +258,8 @@ void Win32Form::setCaption(Control control, const std::u16string& value) {
   SetWindowTextW(hwndOf(control), toWide(value).c_str());
 }
 
+void Win32Form::setFocus(Control control) { SetFocus(hwndOf(control)); }
+
 int Win32Form::msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) {
   return MessageBoxW(window_, toWide(prompt).c_str(), toWide(title).c_str(),
                      static_cast<UINT>(buttons));

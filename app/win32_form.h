@@ -33,6 +33,7 @@ class Win32Form final : public MainWindow {
   void setPasswordChar(Control control, const std::u16string& value) override;
   std::u16string caption(Control control) const override;
   void setCaption(Control control, const std::u16string& value) override;
+  void setFocus(Control control) override;
   int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) override;
 
  private:

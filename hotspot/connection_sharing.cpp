@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "hotspot/sharing_record.h"
+#include "hotspot/program_record.h"
 
 namespace vanterel {
 namespace {
@@ -52,18 +52,36 @@ SharingOutcome failed(const SharingFailure& failure) {
   return outcome;
 }
 
-// The record an earlier start left, while every connection it names is
-// still here; otherwise one to be made anew.
-std::optional<SharingRecord> keptRecord(SharingCalls& sharing, const Connections& connections) {
-  const auto record = parseSharingRecord(sharing.readRecord());
+// The sharing an earlier start recorded, while the pair shared now is the
+// one that start made (its hosted adapter uses the shared connection) and
+// every connection it names is still here; otherwise it is stale, and the
+// sharing found now is to be recorded instead.
+std::optional<SharingRecord> earlierRecord(const ProgramRecord& record,
+                                           const Connections& connections) {
+  if (!record.sharing) return std::nullopt;
+  const SharingRecord& sharing = *record.sharing;
   const auto here = [&](const std::u16string& guid) {
     return guid.empty() || indexOf(connections, guid).has_value();
   };
-  if (!record || record->hosted.empty() || !here(record->hosted) || !here(record->sharedPublic) ||
-      !here(record->sharedPrivate)) {
+  const bool startsPairShared =
+      !holderOf(connections, SharingRole::Public).empty() &&
+      sameGuid(holderOf(connections, SharingRole::Private), sharing.hosted);
+  if (!startsPairShared || !here(sharing.hosted) || !here(sharing.sharedPublic) ||
+      !here(sharing.sharedPrivate)) {
     return std::nullopt;
   }
-  return record;
+  return sharing;
+}
+
+// Takes the sharing out of the record: it has been given back.
+void forgetSharing(RecordFile& file) {
+  auto record = parseProgramRecord(file.read());
+  if (!record) {
+    file.remove();
+    return;
+  }
+  record->sharing.reset();
+  keepProgramRecord(file, *record);
 }
 
 // The sharing found now. A pair that is the hotspot's already was shared
@@ -111,7 +129,7 @@ std::optional<SharingFailure> giveBack(SharingCalls& sharing, const SharingRecor
 // After a start failed half way: turns off what is shared otherwise than
 // recorded, then shares the recorded pair again. The record goes once the
 // sharing is as it was found; when that fails, the stop tries again.
-void undo(SharingCalls& sharing, const SharingRecord& record) {
+void undo(SharingCalls& sharing, RecordFile& file, const SharingRecord& record) {
   Connections connections;
   if (const auto failure = sharing.listConnections(connections)) return;
   for (std::size_t i = 0; i < connections.size(); ++i) {
@@ -121,16 +139,18 @@ void undo(SharingCalls& sharing, const SharingRecord& record) {
     if (const auto failure = sharing.disableSharing(i)) return;
   }
   const auto failure = giveBack(sharing, record);
-  if (!failure) sharing.removeRecord();
+  if (!failure) forgetSharing(file);
 }
 
 // Runs the decision on the system's sharing calls, within their time, and
 // adds the system's words for a failed call.
-SharingOutcome runSharingDecision(System& system, SharingOutcome (*decision)(SharingCalls&)) {
+SharingOutcome runSharingDecision(System& system,
+                                  SharingOutcome (*decision)(SharingCalls&, RecordFile&)) {
   // Shared with the job, which may outlive the wait.
   const auto outcome = std::make_shared<SharingOutcome>();
+  RecordFile& file = system.recordFile();
   const bool ended = system.runSharingJob(
-      [outcome, decision](SharingCalls& sharing) { *outcome = decision(sharing); });
+      [outcome, decision, &file](SharingCalls& sharing) { *outcome = decision(sharing, file); });
   if (!ended) return outcomeOf(SharingOutcome::Kind::TimedOut);
   SharingOutcome result = *outcome;
   if (result.kind == SharingOutcome::Kind::Failed) {
@@ -145,7 +165,7 @@ bool sameGuid(const std::u16string& a, const std::u16string& b) {
   return !a.empty() && normalGuid(a) == normalGuid(b);
 }
 
-SharingOutcome shareInternet(SharingCalls& sharing) {
+SharingOutcome shareInternet(SharingCalls& sharing, RecordFile& file) {
   std::u16string hosted;
   if (const auto failure = sharing.hostedAdapter(hosted)) return failed(*failure);
   std::u16string internet;
@@ -166,10 +186,11 @@ SharingOutcome shareInternet(SharingCalls& sharing) {
   // must not take the hotspot's own pair for the user's. When the file
   // cannot be written the start goes on; only a stop in a later run of
   // the program then has nothing to give back.
-  std::optional<SharingRecord> record = keptRecord(sharing, connections);
+  ProgramRecord kept = parseProgramRecord(file.read()).value_or(ProgramRecord{});
+  std::optional<SharingRecord> record = earlierRecord(kept, connections);
   if (!record) {
-    record = recordOfNow(connections, hosted, internet);
-    sharing.writeRecord(formatSharingRecord(*record));
+    record = kept.sharing = recordOfNow(connections, hosted, internet);
+    keepProgramRecord(file, kept);
   }
   if (connections[*internetIndex].role == SharingRole::Public &&
       connections[*hostedIndex].role == SharingRole::Private) {
@@ -177,7 +198,7 @@ SharingOutcome shareInternet(SharingCalls& sharing) {
   }
 
   const auto undone = [&](const SharingFailure& failure) {
-    undo(sharing, *record);
+    undo(sharing, file, *record);
     return failed(failure);
   };
   // Enabling while another pair is shared fails (0x80040201).
@@ -194,12 +215,13 @@ SharingOutcome shareInternet(SharingCalls& sharing) {
   return outcomeOf(SharingOutcome::Kind::Shared);
 }
 
-SharingOutcome stopSharing(SharingCalls& sharing) {
-  const auto record = parseSharingRecord(sharing.readRecord());
+SharingOutcome stopSharing(SharingCalls& sharing, RecordFile& file) {
+  const auto found = parseProgramRecord(file.read());
+  const std::optional<SharingRecord> record = found ? found->sharing : std::nullopt;
   // Without a record there is nothing to give back, and nothing to tell.
   const auto ended = [&](const std::optional<SharingFailure>& failure) {
     if (!record) return outcomeOf(SharingOutcome::Kind::Shared);
-    sharing.removeRecord();
+    forgetSharing(file);
     return failure ? failed(*failure) : outcomeOf(SharingOutcome::Kind::Shared);
   };
 

@@ -4,6 +4,7 @@
 #include "hotspot/connection_sharing.h"
 #include "hotspot/mobile_hotspot.h"
 #include "hotspot/netsh_steps.h"
+#include "hotspot/network_name.h"
 #include "hotspot/sharing_notice.h"
 
 namespace vanterel {
@@ -35,6 +36,7 @@ HotspotStart startHotspot(MainWindow& form, System& system, const std::u16string
     form.msgBox(refusal, kOkOnly, u"错误");
     return HotspotStart::NotStarted;
   }
+  if (!nameMayGoOn(form, system, networkName)) return HotspotStart::NotStarted;
   const HotspotStart started = turnOn(form, system, networkName, networkKey);
   if (started == HotspotStart::NotStarted) return started;
   // The Mobile hotspot shares the connection by itself.

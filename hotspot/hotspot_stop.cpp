@@ -23,7 +23,7 @@ bool stopHostedNetwork(MainWindow& form, System& system, std::u16string& notice)
 
 void stopHotspot(MainWindow& form, System& system) {
   std::u16string notice;
-  const bool stopped = mobileHotspotIsOn(system) ? stopMobileHotspot(form, system)
+  const bool stopped = mobileHotspotIsOn(system) ? stopMobileHotspot(form, system, notice)
                                                  : stopHostedNetwork(form, system, notice);
   if (!stopped) return;
   form.msgBox(u"wifi已关闭", kOkOnly, u"成功");

@@ -28,8 +28,12 @@ constexpr int dialogIdOf(Control control) { return kFirstControlId + static_cast
 constexpr int kTrue = -1;
 constexpr int kFalse = 0;
 
-// Message box buttons code: a single OK button and no icon.
+// Message box buttons codes: a single OK button, or Yes and No; no icon.
 constexpr int kOkOnly = 0;
+constexpr int kYesNo = 4;
+// What a message box returns for its Yes and No buttons.
+constexpr int kYes = 6;
+constexpr int kNo = 7;
 
 // Everything the event handlers may do with Form1: its controls and its
 // message box. The Win32 layer implements it; tests use an in-memory one.
@@ -44,6 +48,7 @@ class MainWindow {
   virtual void setPasswordChar(Control control, const std::u16string& value) = 0;
   virtual std::u16string caption(Control control) const = 0;
   virtual void setCaption(Control control, const std::u16string& value) = 0;
+  virtual void setFocus(Control control) = 0;
 
   // Modal, owned by the window; returns the code of the button pressed.
   virtual int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) = 0;

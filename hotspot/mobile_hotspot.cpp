@@ -16,6 +16,7 @@ namespace {
 constexpr auto kStateQueryBudget = kTetheringStepTimeout;
 constexpr auto kStopBudget = 2 * kTetheringStepTimeout;
 constexpr auto kStartBudget = 3 * kTetheringStepTimeout;
+constexpr auto kGiveBackBudget = 2 * kTetheringStepTimeout;
 
 using TetheringRequest = std::function<TetheringRun(TetheringCalls&, std::atomic<TetheringStep>&)>;
 
@@ -64,16 +65,26 @@ bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16s
     form.msgBox(refusal, kOkOnly, u"错误");
     return false;
   }
+  RecordFile& file = system.recordFile();
   const TetheringRun run = runTetheringRequest(
       system, kStartBudget,
-      [ssid, passphrase](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
-        return startTethering(calls, ssid, passphrase, step);
+      [&file, ssid, passphrase](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
+        return startTethering(calls, file, ssid, passphrase, step);
       });
   return succeededElseShown(form, run);
 }
 
-bool stopMobileHotspot(MainWindow& form, System& system) {
-  return succeededElseShown(form, runTetheringRequest(system, kStopBudget, stopTethering));
+bool stopMobileHotspot(MainWindow& form, System& system, std::u16string& notice) {
+  if (!succeededElseShown(form, runTetheringRequest(system, kStopBudget, stopTethering))) {
+    return false;
+  }
+  RecordFile& file = system.recordFile();
+  const TetheringRun givenBack = runTetheringRequest(
+      system, kGiveBackBudget, [&file](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
+        return giveSettingsBack(calls, file, step);
+      });
+  notice = settingsBackNotice(givenBack, system.systemMessage(givenBack.error));
+  return true;
 }
 
 }  // namespace vanterel

@@ -18,7 +18,9 @@ bool mobileHotspotIsOn(System& system);
 bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16string& ssid,
                                const std::u16string& passphrase);
 
-// Stops the Mobile hotspot; shows the error box when it fails. True when off.
-bool stopMobileHotspot(MainWindow& form, System& system);
+// Stops the Mobile hotspot; shows the error box when it fails. True when
+// off; then it has its own settings back, and `notice` says when it could
+// not.
+bool stopMobileHotspot(MainWindow& form, System& system, std::u16string& notice);
 
 }  // namespace vanterel

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "hotspot/driver_report.h"
+#include "hotspot/hosted_network_support.h"
 #include "hotspot/step_failure.h"
 
 namespace vanterel {
@@ -12,10 +13,12 @@ CommandRun run(System& system, const Step& step) {
   return system.runCommand(step.commandLine, step.style, kStepTimeout);
 }
 
-// Asks the drivers whether the adapter can host, to explain a failed start.
-// Read whatever the exit code: the texts looked for are unmistakable, and
-// netsh may well report an absent adapter as a failure.
+// Why the network could not start: wlanapi's answers, whatever language and
+// code page netsh writes in; where wlanapi cannot be asked, what the drivers
+// say, read whatever the exit code: the texts looked for are unmistakable,
+// and netsh may well report an absent adapter as a failure.
 HostedNetworkSupport hostedNetworkSupport(System& system) {
+  if (const auto status = system.hostedNetworkStatus()) return supportOf(*status);
   const CommandRun drivers = run(system, showDriversStep());
   return drivers.outcome == CommandRun::Outcome::Exited ? readShowDrivers(drivers.output)
                                                         : HostedNetworkSupport::Unknown;

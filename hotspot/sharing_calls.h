@@ -61,13 +61,6 @@ class SharingCalls {
   // On a connection of the last list, by its index there.
   virtual std::optional<SharingFailure> disableSharing(std::size_t connection) = 0;
   virtual std::optional<SharingFailure> enableSharing(std::size_t connection, SharingRole role) = 0;
-
-  // The program's own file that keeps the sharing it found (see
-  // sharing_record.h). Empty when there is none or it cannot be read.
-  virtual std::string readRecord() = 0;
-  // Replaces the file whole, or leaves the old one as it was: false then.
-  virtual bool writeRecord(const std::string& text) = 0;
-  virtual void removeRecord() = 0;
 };
 
 }  // namespace vanterel

@@ -3,9 +3,12 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "hotspot/command_run.h"
+#include "hotspot/hosted_network_status.h"
+#include "hotspot/record_file.h"
 #include "hotspot/sharing_calls.h"
 #include "hotspot/tethering_calls.h"
 
@@ -37,6 +40,16 @@ class System {
   virtual bool runSharingJob(std::function<void(SharingCalls&)> job) = 0;
   // What the system says about an error code, in the user's language.
   virtual std::u16string systemMessage(std::uint32_t code) = 0;
+
+  // The hosted network and the wireless adapters, as wlanapi tells them;
+  // nothing when wlanapi cannot be asked (missing, or a call failed).
+  virtual std::optional<HostedNetworkStatus> hostedNetworkStatus() = 0;
+  // How many bytes the text takes in the system's ANSI code page, in which
+  // Windows sends a network's name.
+  virtual std::size_t ansiLength(const std::u16string& text) = 0;
+  // The program's record of what to give back; jobs may use it on their
+  // threads.
+  virtual RecordFile& recordFile() = 0;
 };
 
 }  // namespace vanterel

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "hotspot/tethering_run.h"
@@ -28,6 +29,19 @@ struct TetheringAnswer {
   std::u16string additionalMessage;
 };
 
+// The Mobile hotspot's settings, as Windows' settings page keeps them; the
+// band (a TetheringWiFiBand) only where Windows has one, Windows 10 2004
+// and later.
+struct TetheringSettings {
+  std::u16string ssid;
+  std::u16string passphrase;
+  std::optional<std::int32_t> band;
+
+  bool operator==(const TetheringSettings& other) const {
+    return ssid == other.ssid && passphrase == other.passphrase && band == other.band;
+  }
+};
+
 // The calls of Windows' Mobile hotspot (the tethering manager of the
 // Internet connection), one each. The Windows side makes them on a thread
 // of the multithreaded apartment; tests answer them from memory.
@@ -38,9 +52,10 @@ class TetheringCalls {
   // Opens the manager for the computer's Internet connection; `connected`
   // false when there is no connection to share.
   virtual TetheringCallEnd openManager(bool& connected) = 0;
-  // Of the opened manager: sets the name and passphrase.
-  virtual TetheringCallEnd configure(const std::u16string& ssid,
-                                     const std::u16string& passphrase) = 0;
+  // Of the opened manager: the settings it has now, and new ones; a band
+  // left out, or one the adapter cannot use, is left as it is.
+  virtual TetheringCallEnd readSettings(TetheringSettings& settings) = 0;
+  virtual TetheringCallEnd configure(const TetheringSettings& settings) = 0;
   virtual TetheringCallEnd start(TetheringAnswer& answer) = 0;
   virtual TetheringCallEnd stop(TetheringAnswer& answer) = 0;
   virtual TetheringCallEnd isOn(bool& on) = 0;

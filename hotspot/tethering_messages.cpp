@@ -68,4 +68,25 @@ std::u16string describeTetheringFailure(const TetheringRun& run) {
   return message;
 }
 
+std::u16string settingsBackNotice(const TetheringRun& run, const std::u16string& systemText) {
+  std::u16string reason;
+  switch (run.outcome) {
+    case TetheringRun::Outcome::Succeeded:
+      return u"";
+    case TetheringRun::Outcome::NoConnection:
+      reason = u"这台电脑现在没有连接到网络，无法设置移动热点。";
+      break;
+    case TetheringRun::Outcome::TimedOut:
+      reason =
+          stepName(run.step) + u"在 " + decimal(kTetheringStepTimeout.count()) + u" 秒内没有完成。";
+      break;
+    case TetheringRun::Outcome::Refused:
+    case TetheringRun::Outcome::CallFailed:
+      reason = stepName(run.step) + u"失败：" + trimmed(systemText) + u"（错误代码 0x" +
+               hexadecimal(run.error, 8) + u"）";
+      break;
+  }
+  return u"热点已关闭，但没能恢复移动热点原来的名称和密码。\r\n\r\n原因：" + reason;
+}
+
 }  // namespace vanterel

@@ -10,4 +10,9 @@ namespace vanterel {
 // what that means and what to do; empty when the request succeeded.
 std::u16string describeTetheringFailure(const TetheringRun& run);
 
+// What the user reads, titled "提示", after the stop's own box when the
+// Mobile hotspot's own name and passphrase could not be given back, with
+// the system's words for the failed call; empty when they were.
+std::u16string settingsBackNotice(const TetheringRun& run, const std::u16string& systemText);
+
 }  // namespace vanterel

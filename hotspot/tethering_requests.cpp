@@ -1,5 +1,7 @@
 #include "hotspot/tethering_requests.h"
 
+#include "hotspot/program_record.h"
+
 namespace vanterel {
 namespace {
 
@@ -28,9 +30,40 @@ TetheringRun answered(TetheringStep step, const TetheringAnswer& answer) {
   return run;
 }
 
+bool stillGiven(const TetheringRecord& record, const TetheringSettings& now) {
+  return now.ssid == record.givenSsid && now.passphrase == record.givenPassphrase;
+}
+
+// Keeps the settings found before the first change, across starts: a second
+// start must not take the program's own for the user's.
+void recordSettingsFound(RecordFile& file, const TetheringSettings& now, const std::u16string& ssid,
+                         const std::u16string& passphrase) {
+  ProgramRecord record = parseProgramRecord(file.read()).value_or(ProgramRecord{});
+  if (!record.tethering || !stillGiven(*record.tethering, now)) {
+    record.tethering = TetheringRecord{now, u"", u""};
+  }
+  record.tethering->givenSsid = ssid;
+  record.tethering->givenPassphrase = passphrase;
+  keepProgramRecord(file, record);
+}
+
+void forgetSettings(RecordFile& file, ProgramRecord record) {
+  record.tethering.reset();
+  keepProgramRecord(file, record);
+}
+
+// After a start that failed: the settings found, quietly; the record keeps
+// them for the stop to try again when that fails too.
+void undoConfiguration(TetheringCalls& calls, RecordFile& file) {
+  const auto record = parseProgramRecord(file.read());
+  if (record && record->tethering && isDone(calls.configure(record->tethering->found))) {
+    forgetSettings(file, *record);
+  }
+}
+
 }  // namespace
 
-TetheringRun startTethering(TetheringCalls& calls, const std::u16string& ssid,
+TetheringRun startTethering(TetheringCalls& calls, RecordFile& file, const std::u16string& ssid,
                             const std::u16string& passphrase, std::atomic<TetheringStep>& step) {
   step = TetheringStep::Start;
   bool connected = false;
@@ -38,12 +71,42 @@ TetheringRun startTethering(TetheringCalls& calls, const std::u16string& ssid,
   if (!isDone(end)) return endedAt(TetheringStep::Start, end);
   if (!connected) return ran(TetheringStep::Start, TetheringRun::Outcome::NoConnection);
   step = TetheringStep::Configure;
-  if (!isDone(end = calls.configure(ssid, passphrase)))
+  TetheringSettings now;
+  if (!isDone(end = calls.readSettings(now))) return endedAt(TetheringStep::Configure, end);
+  recordSettingsFound(file, now, ssid, passphrase);
+  if (!isDone(end = calls.configure({ssid, passphrase, std::nullopt}))) {
+    undoConfiguration(calls, file);
     return endedAt(TetheringStep::Configure, end);
+  }
   step = TetheringStep::Start;
   TetheringAnswer answer;
-  if (!isDone(end = calls.start(answer))) return endedAt(TetheringStep::Start, end);
-  return answered(TetheringStep::Start, answer);
+  end = calls.start(answer);
+  // A start still under way may yet succeed: the stop gives the settings back.
+  if (end.kind == TetheringCallEnd::Kind::TimedOut) return endedAt(TetheringStep::Start, end);
+  const TetheringRun run =
+      isDone(end) ? answered(TetheringStep::Start, answer) : endedAt(TetheringStep::Start, end);
+  if (run.outcome != TetheringRun::Outcome::Succeeded) undoConfiguration(calls, file);
+  return run;
+}
+
+TetheringRun giveSettingsBack(TetheringCalls& calls, RecordFile& file,
+                              std::atomic<TetheringStep>& step) {
+  step = TetheringStep::Configure;
+  const auto record = parseProgramRecord(file.read());
+  if (!record || !record->tethering) return ran(step, TetheringRun::Outcome::Succeeded);
+  bool connected = false;
+  TetheringCallEnd end = calls.openManager(connected);
+  TetheringSettings now;
+  if (isDone(end) && connected) end = calls.readSettings(now);
+  // Settings the user has made anew since stay as they are.
+  if (isDone(end) && connected && stillGiven(*record->tethering, now)) {
+    end = calls.configure(record->tethering->found);
+  }
+  // Told or not, they are forgotten: a later stop could only try the same.
+  forgetSettings(file, *record);
+  if (!isDone(end)) return endedAt(TetheringStep::Configure, end);
+  if (!connected) return ran(TetheringStep::Configure, TetheringRun::Outcome::NoConnection);
+  return ran(TetheringStep::Configure, TetheringRun::Outcome::Succeeded);
 }
 
 TetheringRun stopTethering(TetheringCalls& calls, std::atomic<TetheringStep>& step) {

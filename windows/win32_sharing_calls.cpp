@@ -7,10 +7,8 @@
 
 #include <oleauto.h>
 
-#include "windows/win32_app_file.h"
-#include "windows/win32_library.h"
 #include "windows/win32_text.h"
-#include "windows/win32_wlan_hosted_network.h"
+#include "windows/win32_wlanapi.h"
 
 namespace vanterel {
 namespace {
@@ -24,8 +22,6 @@ std::optional<SharingFailure> failure(SharingStep step, HRESULT result) {
 std::optional<SharingFailure> failure(SharingStep step, DWORD error) {
   return failure(step, HRESULT_FROM_WIN32(error));
 }
-
-constexpr const wchar_t* kRecordFile = L"sharing-record.txt";
 
 std::u16string guidText(const GUID& guid) {
   wchar_t text[40];
@@ -54,41 +50,21 @@ Win32SharingCalls::~Win32SharingCalls() {
   configurations_.clear();
   manager_.Reset();
   if (SUCCEEDED(com_)) CoUninitialize();
-  if (wlanapi_ != nullptr) FreeLibrary(wlanapi_);
 }
 
 std::optional<SharingFailure> Win32SharingCalls::hostedAdapter(std::u16string& guid) {
   constexpr SharingStep step = SharingStep::FindHostedAdapter;
-  // Server editions may lack wlanapi; Windows 7 has these functions only
-  // there, so they are looked up.
-  if (wlanapi_ == nullptr) wlanapi_ = LoadLibraryW(L"wlanapi.dll");
-  if (wlanapi_ == nullptr) return failure(step, GetLastError());
-  const auto open = lookUp<WlanOpenHandleFunction>(wlanapi_, "WlanOpenHandle");
-  const auto close = lookUp<WlanCloseHandleFunction>(wlanapi_, "WlanCloseHandle");
-  const auto freeMemory = lookUp<WlanFreeMemoryFunction>(wlanapi_, "WlanFreeMemory");
-  const auto queryStatus =
-      lookUp<WlanHostedNetworkQueryStatusFunction>(wlanapi_, "WlanHostedNetworkQueryStatus");
-  if (!open || !close || !freeMemory || !queryStatus) {
-    return failure(step, static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
-  }
-
-  DWORD negotiated = 0;
-  HANDLE client = nullptr;
-  DWORD error = open(kWlanClientVersion, nullptr, &negotiated, &client);
+  const Wlanapi& api = wlanapi();
+  const WlanClient client(api);
+  if (client.error() != ERROR_SUCCESS) return failure(step, client.error());
+  WlanMemory<WlanHostedNetworkStatus> status(api);
+  const DWORD error = api.hostedNetworkQueryStatus(client.get(), status.put(), nullptr);
   if (error != ERROR_SUCCESS) return failure(step, error);
-  WlanHostedNetworkStatus* status = nullptr;
-  error = queryStatus(client, &status, nullptr);
-  if (error == ERROR_SUCCESS) {
-    // The adapter's GUID means something only while the network is up.
-    if (status->hostedNetworkState == kWlanHostedNetworkActive) {
-      guid = guidText(status->ipDeviceId);
-    } else {
-      error = ERROR_INVALID_STATE;
-    }
-    freeMemory(status);
+  // The adapter's GUID means something only while the network is up.
+  if (status->hostedNetworkState != kWlanHostedNetworkActive) {
+    return failure(step, static_cast<DWORD>(ERROR_INVALID_STATE));
   }
-  close(client, nullptr);
-  if (error != ERROR_SUCCESS) return failure(step, error);
+  guid = guidText(status->ipDeviceId);
   return std::nullopt;
 }
 
@@ -213,13 +189,5 @@ std::optional<SharingFailure> Win32SharingCalls::enableSharing(std::size_t conne
   }
   return std::nullopt;
 }
-
-std::string Win32SharingCalls::readRecord() { return readAppFile(kRecordFile); }
-
-bool Win32SharingCalls::writeRecord(const std::string& text) {
-  return writeAppFile(kRecordFile, text);
-}
-
-void Win32SharingCalls::removeRecord() { removeAppFile(kRecordFile); }
 
 }  // namespace vanterel

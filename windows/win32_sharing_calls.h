@@ -12,7 +12,7 @@ namespace vanterel {
 
 // The sharing calls as Windows makes them: wlanapi for the hosted network,
 // IP Helper for the route, the sharing manager (HNetCfg.HNetShare) for the
-// rest, and the program's own file for its record. Made, used and destroyed on one thread: it holds
+// rest. Made, used and destroyed on one thread: it holds
 // that thread's COM.
 class Win32SharingCalls final : public SharingCalls {
  public:
@@ -27,15 +27,11 @@ class Win32SharingCalls final : public SharingCalls {
       std::vector<SharedConnection>& connections) override;
   std::optional<SharingFailure> disableSharing(std::size_t connection) override;
   std::optional<SharingFailure> enableSharing(std::size_t connection, SharingRole role) override;
-  std::string readRecord() override;
-  bool writeRecord(const std::string& text) override;
-  void removeRecord() override;
 
  private:
   std::optional<SharingFailure> openSharingManager();
 
   HRESULT com_;
-  HMODULE wlanapi_ = nullptr;
   Microsoft::WRL::ComPtr<INetSharingManager> manager_;
   std::vector<Microsoft::WRL::ComPtr<INetSharingConfiguration>> configurations_;
 };

@@ -1,13 +1,21 @@
 #include "windows/win32_system.h"
 
+#include <memory>
 #include <utility>
 
+#include "windows/win32_hosted_network_status.h"
 #include "windows/win32_sharing_calls.h"
 #include "windows/win32_tethering_calls.h"
 #include "windows/win32_system_message.h"
+#include "windows/win32_text.h"
 #include "windows/win32_worker.h"
 
 namespace vanterel {
+namespace {
+
+constexpr std::chrono::seconds kWlanQueryBudget{10};
+
+}  // namespace
 
 Win32System::Win32System(HandleWait wait) : wait_(std::move(wait)) {}
 
@@ -45,6 +53,22 @@ bool Win32System::runSharingJob(std::function<void(SharingCalls&)> job) {
 
 std::u16string Win32System::systemMessage(std::uint32_t code) {
   return vanterel::systemMessage(code);
+}
+
+std::optional<HostedNetworkStatus> Win32System::hostedNetworkStatus() {
+  // On a worker: the WLAN service may be slow to answer, or not at all.
+  const auto status = std::make_shared<std::optional<HostedNetworkStatus>>();
+  const bool ended = runOffWindowThread([status] { *status = queryHostedNetworkStatus(); },
+                                        kWlanQueryBudget, wait_);
+  return ended ? *status : std::nullopt;
+}
+
+std::size_t Win32System::ansiLength(const std::u16string& text) {
+  if (text.empty()) return 0;
+  const std::wstring wide = toWide(text);
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                        nullptr, 0, nullptr, nullptr);
+  return bytes > 0 ? static_cast<std::size_t>(bytes) : 0;
 }
 
 }  // namespace vanterel

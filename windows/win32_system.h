@@ -5,6 +5,7 @@
 #include "hotspot/system.h"
 #include "windows/win32_command_runner.h"
 #include "windows/win32_handle.h"
+#include "windows/win32_record_file.h"
 
 namespace vanterel {
 
@@ -21,9 +22,13 @@ class Win32System final : public System {
                        std::chrono::milliseconds budget) override;
   bool runSharingJob(std::function<void(SharingCalls&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
+  std::optional<HostedNetworkStatus> hostedNetworkStatus() override;
+  std::size_t ansiLength(const std::u16string& text) override;
+  RecordFile& recordFile() override { return record_; }
 
  private:
   HandleWait wait_;
+  Win32RecordFile record_;
   // A sharing job given up at its time limit, which may still be running.
   UniqueHandle lateSharingJob_;
 };

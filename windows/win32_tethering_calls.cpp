@@ -210,19 +210,57 @@ TetheringCallEnd Win32TetheringCalls::openManager(bool& connected) {
   return done();
 }
 
-TetheringCallEnd Win32TetheringCalls::configure(const std::u16string& ssid,
-                                                const std::u16string& passphrase) {
-  if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
-  const Combase& api = runtime_->api;
-  ComPtr<INetworkOperatorTetheringAccessPointConfiguration> configuration;
-  HRESULT error =
+HRESULT Win32TetheringCalls::currentConfiguration(
+    ComPtr<INetworkOperatorTetheringAccessPointConfiguration>& configuration,
+    ComPtr<INetworkOperatorTetheringAccessPointConfiguration2>& withBand) {
+  if (!runtime_ || !runtime_->manager) return E_UNEXPECTED;
+  const HRESULT error =
       runtime_->manager->GetCurrentAccessPointConfiguration(configuration.ReleaseAndGetAddressOf());
+  if (FAILED(error)) return error;
+  // Before Windows 10 2004 there is no band.
+  if (FAILED(configuration->QueryInterface(
+          INetworkOperatorTetheringAccessPointConfiguration2::kIid,
+          reinterpret_cast<void**>(withBand.ReleaseAndGetAddressOf())))) {
+    withBand.Reset();
+  }
+  return S_OK;
+}
+
+TetheringCallEnd Win32TetheringCalls::readSettings(TetheringSettings& settings) {
+  ComPtr<INetworkOperatorTetheringAccessPointConfiguration> configuration;
+  ComPtr<INetworkOperatorTetheringAccessPointConfiguration2> withBand;
+  HRESULT error = currentConfiguration(configuration, withBand);
   if (FAILED(error)) return failed(error);
-  const HString name(api, std::wstring(ssid.begin(), ssid.end()));
-  const HString key(api, std::wstring(passphrase.begin(), passphrase.end()));
+  const Combase& api = runtime_->api;
+  HSTRING ssid = nullptr;
+  if (FAILED(error = configuration->get_Ssid(&ssid))) return failed(error);
+  settings.ssid = takeText(api, ssid);
+  HSTRING passphrase = nullptr;
+  if (FAILED(error = configuration->get_Passphrase(&passphrase))) return failed(error);
+  settings.passphrase = takeText(api, passphrase);
+  settings.band.reset();
+  INT32 band = 0;
+  if (withBand && SUCCEEDED(withBand->get_Band(&band))) settings.band = band;
+  return done();
+}
+
+TetheringCallEnd Win32TetheringCalls::configure(const TetheringSettings& settings) {
+  ComPtr<INetworkOperatorTetheringAccessPointConfiguration> configuration;
+  ComPtr<INetworkOperatorTetheringAccessPointConfiguration2> withBand;
+  HRESULT error = currentConfiguration(configuration, withBand);
+  if (FAILED(error)) return failed(error);
+  const Combase& api = runtime_->api;
+  const HString name(api, std::wstring(settings.ssid.begin(), settings.ssid.end()));
+  const HString key(api, std::wstring(settings.passphrase.begin(), settings.passphrase.end()));
   if (FAILED(error = name.result()) || FAILED(error = key.result()) ||
       FAILED(error = configuration->put_Ssid(name.get())) ||
       FAILED(error = configuration->put_Passphrase(key.get()))) {
+    return failed(error);
+  }
+  ::boolean supported = 0;
+  if (settings.band && withBand &&
+      SUCCEEDED(withBand->IsBandSupported(*settings.band, &supported)) && supported &&
+      FAILED(error = withBand->put_Band(*settings.band))) {
     return failed(error);
   }
   ComPtr<IAsyncAction> configured;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <wrl/client.h>
+
 #include <memory>
 #include <string>
 
 #include "hotspot/tethering_calls.h"
 #include "windows/win32_command_runner.h"
+#include "windows/winrt_tethering_abi.h"
 
 namespace vanterel {
 
@@ -20,13 +23,20 @@ class Win32TetheringCalls final : public TetheringCalls {
   Win32TetheringCalls& operator=(const Win32TetheringCalls&) = delete;
 
   TetheringCallEnd openManager(bool& connected) override;
-  TetheringCallEnd configure(const std::u16string& ssid, const std::u16string& passphrase) override;
+  TetheringCallEnd readSettings(TetheringSettings& settings) override;
+  TetheringCallEnd configure(const TetheringSettings& settings) override;
   TetheringCallEnd start(TetheringAnswer& answer) override;
   TetheringCallEnd stop(TetheringAnswer& answer) override;
   TetheringCallEnd isOn(bool& on) override;
 
  private:
   struct Runtime;
+  // The access point's configuration now, and its band where Windows has one.
+  HRESULT currentConfiguration(
+      Microsoft::WRL::ComPtr<winrt::INetworkOperatorTetheringAccessPointConfiguration>&
+          configuration,
+      Microsoft::WRL::ComPtr<winrt::INetworkOperatorTetheringAccessPointConfiguration2>& withBand);
+
   std::unique_ptr<Runtime> runtime_;
 };
 

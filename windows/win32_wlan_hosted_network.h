@@ -38,4 +38,11 @@ using WlanHostedNetworkQueryStatusFunction = DWORD(WINAPI*)(HANDLE client,
                                                             WlanHostedNetworkStatus** status,
                                                             void* reserved);
 
+// WLAN_HOSTED_NETWORK_OPCODE's flag that allows the hosted network; its
+// value is a BOOL.
+constexpr int kWlanHostedNetworkOpcodeEnable = 3;
+using WlanHostedNetworkQueryPropertyFunction = DWORD(WINAPI*)(HANDLE client, int opcode,
+                                                              DWORD* dataSize, void** data,
+                                                              int* valueType, void* reserved);
+
 }  // namespace vanterel

@@ -9,6 +9,8 @@
 //     Windows.Networking.NetworkOperators.0.h, Windows.Networking.Connectivity.0.h
 //   Dart, halildurmus/dartwinrt packages/windows_networking/lib/src/
 //     networkoperators/*.dart, connectivity/inetworkinformationstatics.dart
+// (the access point's band, which came later, from the Dart projection and
+// the Kotlin one of the same metadata, which agree).
 // The parameterized interfaces have IIDs computed from their signatures:
 // see winrt_parameterized_iids.h; the Delphi projection publishes the same
 // values (bewlief/delphi-samples xe11-source/rtl/win/winrt/
@@ -57,6 +59,17 @@ struct INetworkOperatorTetheringAccessPointConfiguration : IInspectable {
   virtual HRESULT STDMETHODCALLTYPE put_Ssid(HSTRING value) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_Passphrase(HSTRING* value) = 0;
   virtual HRESULT STDMETHODCALLTYPE put_Passphrase(HSTRING value) = 0;
+};
+
+// Windows.Networking.NetworkOperators.INetworkOperatorTetheringAccessPointConfiguration2
+// (Windows 10 2004): the band, a TetheringWiFiBand (0 any, 1 2.4 GHz, 2 5 GHz).
+struct INetworkOperatorTetheringAccessPointConfiguration2 : IInspectable {
+  static constexpr Guid kIid = {
+      0xb1809142, 0x7238, 0x59a0, {0x92, 0x8b, 0x74, 0xab, 0x46, 0xfd, 0x64, 0xb6}};
+  virtual HRESULT STDMETHODCALLTYPE IsBandSupported(INT32 band, ::boolean* supported) = 0;
+  virtual HRESULT STDMETHODCALLTYPE IsBandSupportedAsync(INT32 band, IInspectable** operation) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Band(INT32* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE put_Band(INT32 value) = 0;
 };
 
 // Windows.Networking.NetworkOperators.INetworkOperatorTetheringOperationResult

@@ -63,4 +63,11 @@ bool dismissMessageBox(const MessageBoxView& box, std::chrono::milliseconds time
   return waitUntil([&] { return !IsWindow(box.window); }, timeout);
 }
 
+bool answerMessageBox(const MessageBoxView& box, int buttonId, std::chrono::milliseconds timeout) {
+  const HWND button = GetDlgItem(box.window, buttonId);
+  if (button == nullptr) return false;
+  clickButton(button);
+  return waitUntil([&] { return !IsWindow(box.window); }, timeout);
+}
+
 }  // namespace vanterel::e2e

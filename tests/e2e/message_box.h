@@ -23,5 +23,8 @@ std::optional<MessageBoxView> waitForMessageBox(HWND owner, std::chrono::millise
 
 // Presses the box's first button and waits until the box has gone.
 bool dismissMessageBox(const MessageBoxView& box, std::chrono::milliseconds timeout);
+// Presses the box's button of the given id (IDYES, IDNO, ...) and waits
+// until the box has gone.
+bool answerMessageBox(const MessageBoxView& box, int buttonId, std::chrono::milliseconds timeout);
 
 }  // namespace vanterel::e2e

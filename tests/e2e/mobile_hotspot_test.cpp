@@ -57,7 +57,7 @@ class MobileHotspot : public PressTest {
   }
 
   void expectErrorBox(const std::vector<std::wstring>& parts) {
-    const auto box = press();
+    const auto box = pressKeepingName();
     ASSERT_TRUE(box.has_value()) << "no message box after pressing the button";
     EXPECT_EQ(box->title, L"错误");
     for (const auto& part : parts) EXPECT_TRUE(contains(box->text, part)) << utf8(box->text);
@@ -66,10 +66,15 @@ class MobileHotspot : public PressTest {
   }
 };
 
+// The name is kept when asked about; the hotspot's own settings come back
+// at the stop.
 TEST_F(MobileHotspot, StartsWithTheTypedNameAndKeyAndStops) {
+  const TetheringState users = tetheringNow();
   ASSERT_NO_FATAL_FAILURE(fill(kName, kKey));
-  const auto started = press();
-  ASSERT_TRUE(started.has_value()) << "no message box after pressing the button";
+  const auto question = press();
+  ASSERT_TRUE(question.has_value()) << "no message box after pressing the button";
+  const auto started = keepName(*question);
+  ASSERT_TRUE(started.has_value()) << "no question about the Chinese name, or no box after it";
   EXPECT_EQ(started->title, L"成功") << utf8(started->text);
   EXPECT_EQ(started->text, L"无线局域网开启成功 ssid= " + kName + L"  密码=" + kKey);
   // Each completion comes from a thread of the stand-in's, to an agile handler.
@@ -88,9 +93,88 @@ TEST_F(MobileHotspot, StartsWithTheTypedNameAndKeyAndStops) {
   EXPECT_EQ(stopped->text, L"wifi已关闭");
   EXPECT_TRUE(launchedByPress().empty()) << "netsh ran to stop the Mobile hotspot";
   const Records calls = tetheringCalls();
-  EXPECT_EQ(Records(calls.end() - 2, calls.end()), (Records{{u"stop"}, agile}));
+  ASSERT_GE(calls.size(), 4u);
+  EXPECT_EQ(Records(calls.end() - 4, calls.end()),
+            (Records{{u"stop"}, agile, {u"configure", users.ssid, users.passphrase}, agile}));
   ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*stopped));
   expectIdle();
+  const TetheringState after = tetheringNow();
+  EXPECT_EQ(after.ssid, users.ssid);
+  EXPECT_EQ(after.passphrase, users.passphrase);
+  EXPECT_FALSE(after.on);
+}
+
+// Closed and opened again while on: the new window's stop still gives the
+// settings back, from the record the first one kept.
+TEST_F(MobileHotspot, TheSettingsComeBackAfterTheWindowWasClosedAndOpenedAgain) {
+  TetheringState users;
+  users.ssid = u"家里的热点";
+  users.passphrase = u"users-own-key";
+  users.band = 2;
+  ASSERT_NO_FATAL_FAILURE(setTethering(users));
+  ASSERT_NO_FATAL_FAILURE(fill(L"Vanterel", kKey));
+  const auto started = press();
+  ASSERT_TRUE(started.has_value()) << "no message box after pressing the button";
+  ASSERT_EQ(started->title, L"成功") << utf8(started->text);
+  ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*started));
+  EXPECT_EQ(tetheringNow().ssid, u"Vanterel");
+
+  PostMessageW(window(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(process().waitForExit(kWindowTimeout)) << "the window did not close";
+  ASSERT_NO_FATAL_FAILURE(openProgram());
+  // A new window opens idle, whatever the hotspot is doing.
+  ASSERT_NO_FATAL_FAILURE(fill(L"Vanterel", kKey));
+  const auto startedAgain = press();
+  ASSERT_TRUE(startedAgain.has_value());
+  ASSERT_EQ(startedAgain->title, L"成功") << utf8(startedAgain->text);
+  ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*startedAgain));
+  const auto stopped = press();
+  ASSERT_TRUE(stopped.has_value());
+  EXPECT_EQ(stopped->text, L"wifi已关闭");
+  ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*stopped));
+
+  const TetheringState after = tetheringNow();
+  EXPECT_EQ(after.ssid, users.ssid);
+  EXPECT_EQ(after.passphrase, users.passphrase);
+  EXPECT_EQ(after.band, users.band);
+}
+
+// netsh in another language and code page (Japanese, 932), which the
+// program does not read: wlanapi says the adapter cannot host.
+TEST_F(MobileHotspot, IsReachedWhateverLanguageNetshWrites) {
+  ASSERT_NO_FATAL_FAILURE(setNetshRules(
+      {{u"start hostednetwork", 1, 0, u"ホストされたネットワークを開始できませんでした。\r\n", 932},
+       {u"show drivers", 0, 0, u"ホストされたネットワークのサポート  : いいえ\r\n", 932}}));
+  ASSERT_NO_FATAL_FAILURE(fill(L"Vanterel", kKey));
+  const auto started = press();
+  ASSERT_TRUE(started.has_value()) << "no message box after pressing the button";
+  EXPECT_EQ(started->title, L"成功") << utf8(started->text);
+  const std::vector<NetshInvocation> launched = launchedByPress();
+  ASSERT_EQ(launched.size(), 4u) << "the drivers were asked";
+  EXPECT_EQ(netshArguments(launched[3]),
+            (std::vector<std::u16string>{u"wlan", u"start", u"hostednetwork"}));
+  ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*started));
+  expectRunning();
+}
+
+// A name phones may show garbled is asked about first; No changes nothing.
+TEST_F(MobileHotspot, AChineseNameIsAskedAboutAndNoLaunchesNothing) {
+  ASSERT_NO_FATAL_FAILURE(fill(kName, kKey));
+  const auto question = press();
+  ASSERT_TRUE(question.has_value()) << "no message box after pressing the button";
+  EXPECT_EQ(question->title, L"提示");
+  EXPECT_EQ(question->text,
+            L"无线名称里有中文或其他非英文字符。Windows 会按本机的编码发送名称，很多手机会把它显示"
+            L"成乱码。仍然使用这个名称吗？");
+  ASSERT_NO_FATAL_FAILURE(answer(*question, IDNO));
+  ASSERT_NO_FATAL_FAILURE(settle());
+  EXPECT_FALSE(findMessageBox(window()).has_value());
+  EXPECT_TRUE(launchedByPress().empty());
+  EXPECT_TRUE(tetheringCalls().empty());
+  expectIdle();
+  EXPECT_EQ(textOf(control(Control::Text1)), kName);
+  EXPECT_TRUE(
+      waitUntil([&] { return focusIn(window()) == control(Control::Text1); }, kInputTimeout));
 }
 
 TEST_F(MobileHotspot, AFailureNamesItsStepAndLeavesTheWindowIdle) {
@@ -102,7 +186,12 @@ TEST_F(MobileHotspot, AFailureNamesItsStepAndLeavesTheWindowIdle) {
   ASSERT_NO_FATAL_FAILURE(
       setTetheringRules({{u"start", u"3"}, {u"start-message", u"无线电已关闭"}}));
   ASSERT_NO_FATAL_FAILURE(expectErrorBox({L"开启移动热点", L"请打开无线后再试", L"无线电已关闭"}));
-  EXPECT_EQ(tetheringCalls().size(), 4u);
+  // Configured, refused, and configured back as it was found.
+  const Records calls = tetheringCalls();
+  ASSERT_EQ(calls.size(), 6u);
+  EXPECT_EQ(calls[4], (std::vector<std::u16string>{u"configure", TetheringState{}.ssid,
+                                                   TetheringState{}.passphrase}));
+  EXPECT_EQ(tetheringNow().ssid, TetheringState{}.ssid);
 }
 
 // The registration of the tethering class, away for as long as it lives.

@@ -110,7 +110,7 @@ TEST(NetshRules, RoundTripAndTheFirstMatchingRuleDecides) {
   const std::vector<NetshRule> rules = {
       {u"key=", 1, 0, u"密码\t无效\r\n"},
       {u"hostednetwork", 0, 250, u""},
-      {u"", 9, 0, u"any"},
+      {u"", 9, 0, u"any", 932},
   };
   const auto parsed = parseNetshRules(formatNetshRules(rules));
   ASSERT_EQ(parsed, rules);
@@ -193,7 +193,6 @@ TEST(NetshModel, HoldsToNetshsSyntaxLimitsAndOrder) {
       {u"wlan set hostednetwork allow", 0},
       {u"wlan start hostednetwork", 0},
       {u"wlan show drivers", 0},
-      {u"wlan stop hostednetwork", 0},
       {u"wlan start hostednetwork now", 1},
       {u"wlan show hostednetwork settings=security", 1},
   };
@@ -207,6 +206,14 @@ TEST(NetshModel, HoldsToNetshsSyntaxLimitsAndOrder) {
   EXPECT_EQ(state.ssid, sixteenChinese);
   EXPECT_EQ(state.key, u"0123456789abcdef");
   EXPECT_TRUE(state.allowed);
+  EXPECT_EQ(hostedNetworkState(state), HostedNetworkState::Active);
+  EXPECT_EQ(parseNetshState(formatNetshState(state)), state);
+  EXPECT_EQ(answerNetsh(words(u"wlan stop hostednetwork"), state, &gbkLength).exitCode, 0u);
+  EXPECT_EQ(hostedNetworkState(state), HostedNetworkState::Idle);
+  // With the radio off the network is unavailable and will not start.
+  state.radioOn = false;
+  EXPECT_EQ(hostedNetworkState(state), HostedNetworkState::Unavailable);
+  EXPECT_EQ(answerNetsh(words(u"wlan start hostednetwork"), state, &gbkLength).exitCode, 1u);
   EXPECT_EQ(parseNetshState(formatNetshState(state)), state);
   EXPECT_FALSE(parseNetshState("adapter\tbroken\n").has_value());
 }

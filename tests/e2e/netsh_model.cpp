@@ -87,11 +87,12 @@ NetshAnswer setHostedNetwork(const std::vector<std::u16string>& parameters, Nets
   return {0, said};
 }
 
-NetshAnswer startHostedNetwork(const NetshState& state) {
-  if (state.adapter != WirelessAdapter::CanHost || !state.allowed || state.ssid.empty() ||
+NetshAnswer startHostedNetwork(NetshState& state) {
+  if (hostedNetworkState(state) == HostedNetworkState::Unavailable || state.ssid.empty() ||
       state.key.empty()) {
     return refused(u"无法启动承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。");
   }
+  state.started = true;
   return {0, u"已启动承载网络。\r\n"};
 }
 
@@ -110,9 +111,18 @@ NetshAnswer showDrivers(const NetshState& state) {
 
 }  // namespace
 
+HostedNetworkState hostedNetworkState(const NetshState& state) {
+  if (state.adapter != WirelessAdapter::CanHost || !state.allowed || !state.radioOn) {
+    return HostedNetworkState::Unavailable;
+  }
+  return state.started ? HostedNetworkState::Active : HostedNetworkState::Idle;
+}
+
 std::string formatNetshState(const NetshState& state) {
-  return std::string("adapter\t") + kAdapterNames[static_cast<int>(state.adapter)] + "\nallowed\t" +
-         (state.allowed ? "yes" : "no") + "\nssid\t" + escapeField(state.ssid) + "\nkey\t" +
+  const auto yesNo = [](bool value) { return value ? "yes" : "no"; };
+  return std::string("adapter\t") + kAdapterNames[static_cast<int>(state.adapter)] + "\nradio\t" +
+         (state.radioOn ? "on" : "off") + "\nallowed\t" + yesNo(state.allowed) + "\nstarted\t" +
+         yesNo(state.started) + "\nssid\t" + escapeField(state.ssid) + "\nkey\t" +
          escapeField(state.key) + '\n';
 }
 
@@ -127,8 +137,10 @@ std::optional<NetshState> parseNetshState(const std::string& file) {
       const auto known = std::find(std::begin(kAdapterNames), std::end(kAdapterNames), value);
       if (known == std::end(kAdapterNames)) return std::nullopt;
       state.adapter = static_cast<WirelessAdapter>(known - std::begin(kAdapterNames));
-    } else if (name == "allowed" && (value == "yes" || value == "no")) {
-      state.allowed = value == "yes";
+    } else if (name == "radio" && (value == "on" || value == "off")) {
+      state.radioOn = value == "on";
+    } else if ((name == "allowed" || name == "started") && (value == "yes" || value == "no")) {
+      (name == "allowed" ? state.allowed : state.started) = value == "yes";
     } else if (name == "ssid" || name == "key") {
       const auto text = unescapeField(value);
       if (!text) return std::nullopt;
@@ -159,6 +171,7 @@ NetshAnswer answerNetsh(const std::vector<std::u16string>& arguments, NetshState
     return startHostedNetwork(state);
   }
   if (words.size() == 3 && is({u"wlan", u"stop", u"hostednetwork"})) {
+    state.started = false;
     return {0, u"已停止承载网络。\r\n"};
   }
   if (words.size() == 3 && is({u"wlan", u"show", u"drivers"})) return showDrivers(state);

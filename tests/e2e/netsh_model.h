@@ -14,15 +14,23 @@ enum class WirelessAdapter { CanHost, CannotHost, None };
 // What netsh keeps between runs, and the machine it runs on.
 struct NetshState {
   WirelessAdapter adapter = WirelessAdapter::CanHost;
+  bool radioOn = true;
   bool allowed = false;
+  bool started = false;
   std::u16string ssid;
   std::u16string key;
 
   bool operator==(const NetshState& other) const {
-    return adapter == other.adapter && allowed == other.allowed && ssid == other.ssid &&
-           key == other.key;
+    return adapter == other.adapter && radioOn == other.radioOn && allowed == other.allowed &&
+           started == other.started && ssid == other.ssid && key == other.key;
   }
 };
+
+// The hosted network's state as wlanapi reports it (WLAN_HOSTED_NETWORK_STATE):
+// unavailable without an adapter that can host, with the mode not allowed
+// or the radio off; active once started.
+enum class HostedNetworkState { Unavailable, Idle, Active };
+HostedNetworkState hostedNetworkState(const NetshState& state);
 
 // One field a line, a name and an escaped value separated by a tab.
 std::string formatNetshState(const NetshState& state);

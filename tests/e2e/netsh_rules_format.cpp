@@ -9,7 +9,8 @@ std::string formatNetshRules(const std::vector<NetshRule>& rules) {
   std::string file;
   for (const NetshRule& rule : rules) {
     file += escapeField(rule.match) + '\t' + std::to_string(rule.exitCode) + '\t' +
-            std::to_string(rule.delayMilliseconds) + '\t' + escapeField(rule.output) + '\n';
+            std::to_string(rule.delayMilliseconds) + '\t' + escapeField(rule.output) + '\t' +
+            std::to_string(rule.codePage) + '\n';
   }
   return file;
 }
@@ -18,14 +19,16 @@ std::optional<std::vector<NetshRule>> parseNetshRules(const std::string& file) {
   std::vector<NetshRule> rules;
   for (const std::string& line : splitLines(file)) {
     const std::vector<std::string> fields = splitFields(line);
-    if (fields.size() != 4) return std::nullopt;
+    if (fields.size() != 4 && fields.size() != 5) return std::nullopt;
 
     const auto match = unescapeField(fields[0]);
     const auto exitCode = parseDecimal(fields[1]);
     const auto delay = parseDecimal(fields[2]);
     const auto output = unescapeField(fields[3]);
-    if (!match || !exitCode || !delay || !output) return std::nullopt;
-    rules.push_back({*match, *exitCode, *delay, *output});
+    const auto codePage =
+        fields.size() == 5 ? parseDecimal(fields[4]) : std::optional<std::uint32_t>(0);
+    if (!match || !exitCode || !delay || !output || !codePage) return std::nullopt;
+    rules.push_back({*match, *exitCode, *delay, *output, *codePage});
   }
   return rules;
 }

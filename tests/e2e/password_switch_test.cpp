@@ -74,14 +74,14 @@ TEST_F(PasswordSwitch, FlipsWithAnEmptyBox) {
 
 TEST_F(PasswordSwitch, WorksOnTheDisabledBoxWhileRunning) {
   const std::wstring password = L"abcd1234EFGH5678";
-  ASSERT_TRUE(setText(control(Control::Text1), L"Vanterel 测试"));
+  ASSERT_TRUE(setText(control(Control::Text1), L"Vanterel test"));
   ASSERT_TRUE(setText(text2(), password));
   clickButton(control(Control::Command1));
   const auto box = waitForBox(kStartTimeout);
   ASSERT_TRUE(box.has_value()) << "no message box after pressing the button";
   // The password shows in clear although the box is masked.
   EXPECT_EQ(box->title, L"成功");
-  EXPECT_EQ(box->text, L"无线局域网开启成功 ssid= Vanterel 测试  密码=" + password);
+  EXPECT_EQ(box->text, L"无线局域网开启成功 ssid= Vanterel test  密码=" + password);
   EXPECT_EQ(box->buttons.size(), 1u);
   ASSERT_NO_FATAL_FAILURE(dismiss(*box));
   ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(text2()); }, kInputTimeout));

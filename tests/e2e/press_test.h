@@ -23,6 +23,12 @@ class PressTest : public VanterelTest {
   std::optional<MessageBoxView> press(std::chrono::milliseconds timeout = kStartTimeout);
   // Presses Command1 without waiting for anything.
   void click();
+  // Answers the question a name phones may show garbled asks, and waits for
+  // the box the press ends with; nothing when the box was no such question.
+  std::optional<MessageBoxView> keepName(const MessageBoxView& question);
+  // Presses Command1, keeps the name when asked about it, and waits for the
+  // box the press ends with.
+  std::optional<MessageBoxView> pressKeepingName();
 
   // The netsh runs recorded since the last press.
   std::vector<NetshInvocation> launchedByPress() const;
@@ -30,11 +36,13 @@ class PressTest : public VanterelTest {
   // Dismisses the box and checks that no other box follows it.
   void dismissExpectingNoOther(const MessageBoxView& box);
 
-  // Starts with the name and key and checks that netsh received both
-  // intact, each as the one argument after "ssid=" or "key=", and that the
-  // success box repeats them; then stops again, back to idle. With
-  // `refusedBy`, netsh refuses that step by its own rules: its error box
-  // names the step, nothing more runs, and the window stays idle.
+  // Starts with the name and key (keeping a name that is asked about) and
+  // checks that netsh received both intact, each as the one argument after
+  // "ssid=" or "key=", and that the success box repeats them; then stops
+  // again, back to idle. With `refusedBy`, the start is refused and the
+  // window stays idle: by netsh at the key, by its own rules, when it names
+  // that step (its error box names it, nothing more runs); otherwise by the
+  // program before anything is launched, its error box saying `refusedBy`.
   void expectStartAndStopWith(const std::u16string& name, const std::u16string& key,
                               const wchar_t* refusedBy = nullptr);
 

@@ -19,11 +19,11 @@ bool exists(const wchar_t* path) { return GetFileAttributesW(path) != INVALID_FI
 // Through the real cmd.exe: each value arrives as the one argument after
 // "ssid=" or "key=", and cmd runs nothing but netsh. A stray command
 // would leave a file or an extra netsh record. Where netsh refuses a value
-// by its own rules (a key of other than ASCII, an SSID over 32 bytes), that
-// refusal is what the user sees.
+// by its own rules (a key of other than ASCII), that refusal is what the
+// user sees; a name over 32 bytes the program refuses before anything runs.
 TEST_F(Quoting, HostileTextsReachNetshIntactAndRunNothingElse) {
   for (const wchar_t* file : kStrayFiles) DeleteFileW(file);
-  const wchar_t* const byName = L"设置无线名称";
+  const wchar_t* const tooLong = L"无线名称太长";
   const wchar_t* const byKey = L"设置无线密码";
   struct Case {
     std::u16string name;
@@ -39,7 +39,7 @@ TEST_F(Quoting, HostileTextsReachNetshIntactAndRunNothingElse) {
       {u"\"", u"\"\"\"a\"b\"c\"\" 0123456789"},
       {u"\\", u"trailing backslashes\\\\"},
       {u"a\\\"b \\\\\"c\\", u"\\\\server\\share\\ \"quoted\\\"\""},
-      {u"\" & netsh wlan stop hostednetwork & \"", u"x | netsh wlan stop hostednetwork", byName},
+      {u"\" & netsh wlan stop hostednetwork & \"", u"x | netsh wlan stop hostednetwork", tooLong},
       {u"tab\there \t", u"\"tab\"\t\"\\\"\t\\ && || ^& 中文", byKey},
       {u"中文 & 😀 | \"引号\"", u"\" ^\" \\\" \\\\\" ) ( 0123456789"},
   };

@@ -146,13 +146,18 @@ TEST_F(Sharing, SharesTheRoutesConnectionAfterAStartAndUndoesItAtStop) {
   }
 }
 
+// The network with a pair of the user's shared, before any start.
+SharingSetup withUsersPair(SharingSetup network) {
+  network.connections.insert(network.connections.begin(), {kOther, "public"});
+  network.connections.push_back({kOtherPrivate, "private"});
+  return network;
+}
+
 // The pair the user had outlives the window: a start, the window closed
 // and opened again, a start that finds the sharing done, and the stop gives
 // it back. When giving it back fails, a notice follows the stop's box.
 TEST_F(Sharing, TheUsersPairIsGivenBackAfterTheWindowWasClosedAndTellsWhenItCannotBe) {
-  SharingSetup network = sharingNow();
-  network.connections.insert(network.connections.begin(), {kOther, "public"});
-  network.connections.push_back({kOtherPrivate, "private"});
+  const SharingSetup network = withUsersPair(sharingNow());
   ASSERT_NO_FATAL_FAILURE(setSharing(network));
 
   ASSERT_NO_FATAL_FAILURE(startHostedNetwork(L"Vanterel", L"0123456789abcdef"));
@@ -191,6 +196,34 @@ TEST_F(Sharing, TheUsersPairIsGivenBackAfterTheWindowWasClosedAndTellsWhenItCann
   EXPECT_NE(notice->text.find(L"（错误代码 0x80070005）"), std::wstring::npos);
   ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*notice));
   expectIdle();
+}
+
+// A program ended without a stop (a crash, a power cut) leaves its record;
+// the user then shares another pair. The next start's record is stale: the
+// stop gives back the pair the user shared last.
+TEST_F(Sharing, AStaleRecordGivesWayToThePairSharedSince) {
+  const SharingSetup network = withUsersPair(sharingNow());
+  ASSERT_NO_FATAL_FAILURE(setSharing(network));
+  ASSERT_NO_FATAL_FAILURE(startHostedNetwork(L"Vanterel", L"0123456789abcdef"));
+  process().terminate();
+
+  // The Internet shared with a virtual machine's adapter.
+  SharingSetup since = sharingNow();
+  for (auto& connection : since.connections) {
+    connection.role = connection.guid == routeAdapter() ? "public"
+                      : connection.guid == kOther       ? "private"
+                                                        : "none";
+  }
+  ASSERT_NO_FATAL_FAILURE(setSharing(since));
+  ASSERT_NO_FATAL_FAILURE(openProgram());
+  ASSERT_NO_FATAL_FAILURE(startHostedNetwork(L"Vanterel", L"0123456789abcdef"));
+  ASSERT_NO_FATAL_FAILURE(expectStopToIdle());
+  for (const auto& connection : sharingNow().connections) {
+    EXPECT_EQ(connection.role, connection.guid == routeAdapter() ? "public"
+                               : connection.guid == kOther       ? "private"
+                                                                 : "none")
+        << connection.guid;
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "tests/e2e/netsh_log_format.h"
 #include "tests/e2e/netsh_model.h"
 #include "tests/e2e/netsh_rules_format.h"
+#include "tests/e2e/netsh_state_file.h"
 #include "tests/e2e/test_files.h"
 
 namespace {
@@ -31,10 +32,11 @@ constexpr UINT kUnreadableState = 9902;
 std::u16string toText(const wchar_t* text) { return vanterel::fromWide(text, wcslen(text)); }
 
 // Console programs print in the console's output code page (GBK on a
-// Chinese system); the program under test has to decode it.
-void print(HANDLE stream, const std::u16string& text) {
+// Chinese system), unless told another; the program under test has to
+// decode it.
+void print(HANDLE stream, const std::u16string& text, UINT codePage = 0) {
   if (text.empty()) return;
-  UINT codePage = GetConsoleOutputCP();
+  if (codePage == 0) codePage = GetConsoleOutputCP();
   if (codePage == 0) codePage = GetOEMCP();
   const std::wstring wide = vanterel::toWide(text);
   const int units = static_cast<int>(wide.size());
@@ -52,17 +54,6 @@ std::size_t consoleCodePageLength(const std::u16string& text) {
   const std::wstring wide = vanterel::toWide(text);
   return static_cast<std::size_t>(WideCharToMultiByte(
       codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr));
-}
-
-// A test names a state file of its own; other runs share one in the
-// prefix's Windows folder, as the system's settings would be.
-std::wstring statePath() {
-  std::wstring path = vanterel::e2e::environmentVariable(L"VANTEREL_NETSH_STATE");
-  if (!path.empty()) return path;
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return L"";
-  return std::wstring(folder, length) + L"\\vanterel-netsh.state";
 }
 
 NetshInvocation thisInvocation() {
@@ -107,18 +98,13 @@ int wmain(int, wchar_t**) {
   // A rule that fails answers alone; one that succeeds only slows netsh down.
   const NetshRule* rule = vanterel::e2e::ruleFor(rules, invocation.commandLine);
   if (rule != nullptr) {
-    print(GetStdHandle(STD_OUTPUT_HANDLE), rule->output);
+    print(GetStdHandle(STD_OUTPUT_HANDLE), rule->output, rule->codePage);
     Sleep(rule->delayMilliseconds);
     if (rule->exitCode != 0) return static_cast<int>(rule->exitCode);
   }
 
-  const std::wstring state = statePath();
-  std::string stored;
-  const FileRead stateRead =
-      state.empty() ? FileRead::Failed : vanterel::e2e::readFile(state, stored);
-  const auto before = stateRead == FileRead::Missing ? std::optional<NetshState>(NetshState{})
-                      : stateRead == FileRead::Read  ? vanterel::e2e::parseNetshState(stored)
-                                                     : std::nullopt;
+  const std::wstring state = vanterel::e2e::netshStatePath();
+  const auto before = vanterel::e2e::readNetshState(state);
   if (!before) {
     print(GetStdHandle(STD_ERROR_HANDLE), u"stand-in netsh: unreadable state file\r\n");
     return static_cast<int>(kUnreadableState);

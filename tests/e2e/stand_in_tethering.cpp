@@ -3,7 +3,9 @@
 // their activatable classes in the test prefix, it records the calls it gets
 // in VANTEREL_TETHERING_LOG and answers as the lines of
 // VANTEREL_TETHERING_RULES say ("connection\tnone", "start\t<status>",
-// "start-message\t<text>", "stop\t<status>"). Asynchronous calls complete
+// "start-message\t<text>", "stop\t<status>"). The hotspot's settings and
+// whether it is on live in the test's state file (tethering_state.h), as
+// Windows keeps them across the program's runs. Asynchronous calls complete
 // on a thread of their own, as Windows' do, and record whether the handler
 // they were given is agile ("handler\tagile"): one that is not would be
 // called back through its apartment.
@@ -21,6 +23,7 @@
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/field_escape.h"
 #include "tests/e2e/test_files.h"
+#include "tests/e2e/tethering_state.h"
 
 namespace {
 
@@ -28,7 +31,17 @@ using namespace vanterel::winrt;
 using vanterel::UniqueHandle;
 using vanterel::e2e::environmentVariable;
 
-std::atomic<bool> tetheringOn{false};
+// Read and written at each call, as a test may change it meanwhile.
+vanterel::e2e::TetheringState hotspotState() {
+  const std::string file =
+      vanterel::e2e::readWholeFile(environmentVariable(L"VANTEREL_TETHERING_STATE"));
+  return vanterel::e2e::parseTetheringState(file).value_or(vanterel::e2e::TetheringState{});
+}
+
+void keep(const vanterel::e2e::TetheringState& state) {
+  vanterel::e2e::writeWholeFile(environmentVariable(L"VANTEREL_TETHERING_STATE"),
+                                vanterel::e2e::formatTetheringState(state));
+}
 
 std::map<std::string, std::u16string> rules() {
   std::map<std::string, std::u16string> found;
@@ -185,7 +198,8 @@ class Operation final : public Completion<IAsyncOperationOfTetheringResult> {
   std::u16string message_;
 };
 
-class Configuration final : public Object<INetworkOperatorTetheringAccessPointConfiguration> {
+class Configuration final : public Object<INetworkOperatorTetheringAccessPointConfiguration,
+                                          INetworkOperatorTetheringAccessPointConfiguration2> {
  public:
   HRESULT STDMETHODCALLTYPE get_Ssid(HSTRING* value) override {
     *value = newText(ssid);
@@ -203,9 +217,28 @@ class Configuration final : public Object<INetworkOperatorTetheringAccessPointCo
     passphrase = textOf(value);
     return S_OK;
   }
+  // The simulated adapter has 2.4 and 5 GHz, and "any".
+  HRESULT STDMETHODCALLTYPE IsBandSupported(INT32 value, ::boolean* supported) override {
+    *supported = value >= 0 && value <= 2;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE IsBandSupportedAsync(INT32, IInspectable** operation) override {
+    *operation = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE get_Band(INT32* value) override {
+    *value = band;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE put_Band(INT32 value) override {
+    if (value < 0 || value > 2) return E_INVALIDARG;
+    band = value;
+    return S_OK;
+  }
 
-  std::u16string ssid = u"STAND-IN 1234";
-  std::u16string passphrase = u"stand-in-passphrase";
+  std::u16string ssid;
+  std::u16string passphrase;
+  INT32 band = 0;
 };
 
 class Manager final : public Object<INetworkOperatorTetheringManager> {
@@ -220,12 +253,17 @@ class Manager final : public Object<INetworkOperatorTetheringManager> {
   }
   HRESULT STDMETHODCALLTYPE
   get_TetheringOperationalState(TetheringOperationalState* value) override {
-    *value = tetheringOn ? TetheringOperationalState::On : TetheringOperationalState::Off;
+    *value = hotspotState().on ? TetheringOperationalState::On : TetheringOperationalState::Off;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetCurrentAccessPointConfiguration(
       INetworkOperatorTetheringAccessPointConfiguration** configuration) override {
-    *configuration = new Configuration;
+    const vanterel::e2e::TetheringState state = hotspotState();
+    auto* current = new Configuration;
+    current->ssid = state.ssid;
+    current->passphrase = state.passphrase;
+    current->band = state.band;
+    *configuration = current;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE
@@ -236,6 +274,17 @@ class Manager final : public Object<INetworkOperatorTetheringManager> {
     configuration->get_Ssid(&ssid);
     configuration->get_Passphrase(&passphrase);
     record(u"configure", textOf(ssid), textOf(passphrase));
+    vanterel::e2e::TetheringState state = hotspotState();
+    state.ssid = textOf(ssid);
+    state.passphrase = textOf(passphrase);
+    INetworkOperatorTetheringAccessPointConfiguration2* withBand = nullptr;
+    if (SUCCEEDED(
+            configuration->QueryInterface(INetworkOperatorTetheringAccessPointConfiguration2::kIid,
+                                          reinterpret_cast<void**>(&withBand)))) {
+      withBand->get_Band(&state.band);
+      withBand->Release();
+    }
+    keep(state);
     WindowsDeleteString(ssid);
     WindowsDeleteString(passphrase);
     *action = new Action;
@@ -245,7 +294,11 @@ class Manager final : public Object<INetworkOperatorTetheringManager> {
   StartTetheringAsync(IAsyncOperationOfTetheringResult** operation) override {
     record(u"start");
     const INT32 status = statusRule("start");
-    if (status == 0) tetheringOn = true;
+    if (status == 0) {
+      vanterel::e2e::TetheringState state = hotspotState();
+      state.on = true;
+      keep(state);
+    }
     *operation = new Operation(status, rules()["start-message"]);
     return S_OK;
   }
@@ -253,7 +306,11 @@ class Manager final : public Object<INetworkOperatorTetheringManager> {
   StopTetheringAsync(IAsyncOperationOfTetheringResult** operation) override {
     record(u"stop");
     const INT32 status = statusRule("stop");
-    if (status == 0) tetheringOn = false;
+    if (status == 0) {
+      vanterel::e2e::TetheringState state = hotspotState();
+      state.on = false;
+      keep(state);
+    }
     *operation = new Operation(status, u"");
     return S_OK;
   }

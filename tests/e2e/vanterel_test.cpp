@@ -8,6 +8,7 @@
 #include <shlobj.h>
 
 #include "tests/e2e/driver_settings.h"
+#include "tests/e2e/test_files.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/window_input.h"
 
@@ -38,12 +39,13 @@ void VanterelTest::SetUp() {
   netshLog_ = currentTestFile(L".netsh.log");
   netshRules_ = currentTestFile(L".netsh.rules");
   netshState_ = currentTestFile(L".netsh.state");
+  tetheringState_ = currentTestFile(L".tethering.state");
   const std::wstring tetheringLog = currentTestFile(L".tethering.log");
   const std::wstring tetheringRules = currentTestFile(L".tethering.rules");
   sharingSetup_ = currentTestFile(L".sharing.setup");
   sharingLog_ = currentTestFile(L".sharing.log");
-  for (const auto& file : {netshLog_, netshRules_, netshState_, tetheringLog, tetheringRules,
-                           sharingSetup_, sharingLog_}) {
+  for (const auto& file : {netshLog_, netshRules_, netshState_, tetheringState_, tetheringLog,
+                           tetheringRules, sharingSetup_, sharingLog_}) {
     DeleteFileW(file.c_str());
   }
   routeAdapter_ = adapterOfRouteToInternet();
@@ -59,6 +61,7 @@ void VanterelTest::SetUp() {
                   {L"VANTEREL_NETSH_STATE", netshState_},
                   {L"VANTEREL_TETHERING_LOG", tetheringLog},
                   {L"VANTEREL_TETHERING_RULES", tetheringRules},
+                  {L"VANTEREL_TETHERING_STATE", tetheringState_},
                   {L"VANTEREL_SHARING_SETUP", sharingSetup_},
                   {L"VANTEREL_SHARING_LOG", sharingLog_}};
   ASSERT_NO_FATAL_FAILURE(openProgram());
@@ -94,6 +97,29 @@ void VanterelTest::setWirelessAdapter(WirelessAdapter adapter) {
   ASSERT_TRUE(writeWholeFile(netshState_, formatNetshState(state)));
 }
 
+void VanterelTest::setRadio(bool on) {
+  std::string stored;
+  NetshState state;
+  if (readFile(netshState_, stored) == FileRead::Read) {
+    const auto read = parseNetshState(stored);
+    ASSERT_TRUE(read.has_value()) << "the netsh state is unreadable";
+    state = *read;
+  }
+  state.radioOn = on;
+  ASSERT_TRUE(writeWholeFile(netshState_, formatNetshState(state)));
+}
+
+void VanterelTest::setTethering(const TetheringState& state) {
+  ASSERT_TRUE(writeWholeFile(tetheringState_, formatTetheringState(state)));
+}
+
+TetheringState VanterelTest::tetheringNow() const {
+  // No file yet: as the stand-in starts.
+  const auto state = parseTetheringState(readWholeFile(tetheringState_));
+  EXPECT_TRUE(state.has_value()) << "the tethering state is unreadable";
+  return state.value_or(TetheringState{});
+}
+
 std::vector<NetshInvocation> VanterelTest::netshInvocations() const {
   const auto invocations = readNetshLog(netshLog_);
   EXPECT_TRUE(invocations.has_value()) << "the netsh log is malformed";
@@ -120,6 +146,10 @@ std::optional<MessageBoxView> VanterelTest::waitForBox(std::chrono::milliseconds
 
 void VanterelTest::dismiss(const MessageBoxView& box) {
   ASSERT_TRUE(dismissMessageBox(box, kBoxTimeout)) << "the message box stayed open";
+}
+
+void VanterelTest::answer(const MessageBoxView& box, int buttonId) {
+  ASSERT_TRUE(answerMessageBox(box, buttonId, kBoxTimeout)) << "the message box stayed open";
 }
 
 void VanterelTest::settle() {

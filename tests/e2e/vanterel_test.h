@@ -13,6 +13,7 @@
 #include "tests/e2e/netsh_files.h"
 #include "tests/e2e/netsh_model.h"
 #include "tests/e2e/sharing_setup.h"
+#include "tests/e2e/tethering_state.h"
 #include "tests/e2e/wait_until.h"
 #include "tests/e2e/window_probe.h"
 
@@ -48,6 +49,13 @@ class VanterelTest : public ::testing::Test {
   // Every run of netsh so far; fails the test when the log is malformed.
   std::vector<NetshInvocation> netshInvocations() const;
 
+  // The Mobile hotspot the stand-in classes simulate: its settings and
+  // whether it is on. Written before the click, or while the program runs.
+  void setTethering(const TetheringState& state);
+  TetheringState tetheringNow() const;
+  // The machine netsh and wlanapi simulate, whatever netsh has set so far.
+  void setRadio(bool on);
+
   // The network the sharing stand-ins show. By default: the hosted
   // network's adapter and the connection of the route to the Internet,
   // nothing shared. Write it before the click.
@@ -63,6 +71,8 @@ class VanterelTest : public ::testing::Test {
   std::optional<MessageBoxView> waitForBox(std::chrono::milliseconds timeout = kBoxTimeout) const;
   // Presses its first button; fails the test when it does not go away.
   void dismiss(const MessageBoxView& box);
+  // Presses the button of the id (IDYES, IDNO); fails the test when the box stays.
+  void answer(const MessageBoxView& box, int buttonId);
   // Waits until the program has handled the input posted so far.
   void settle();
 
@@ -76,6 +86,7 @@ class VanterelTest : public ::testing::Test {
   std::wstring netshLog_;
   std::wstring netshRules_;
   std::wstring netshState_;
+  std::wstring tetheringState_;
   std::wstring sharingSetup_;
   std::wstring sharingLog_;
   EnvironmentChanges environment_;

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "hotspot/sharing_record.h"
+#include "hotspot/program_record.h"
+#include "tests/hotspot/fake_record_file.h"
 #include "tests/hotspot/fake_sharing.h"
 
 namespace vanterel {
@@ -78,9 +79,10 @@ TEST(ShareInternet, SharesTheRoutesConnectionWithTheHostedAdapterOnlyWhenNeeded)
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeSharing sharing;
+    FakeRecordFile record;
     sharing.connections = c.before;
     sharing.internet = c.internet;
-    const SharingOutcome outcome = shareInternet(sharing);
+    const SharingOutcome outcome = shareInternet(sharing, record);
     EXPECT_EQ(outcome.kind, c.kind);
     EXPECT_EQ(sharing.changes, c.changes);
   }
@@ -98,7 +100,7 @@ std::vector<Role> rolesOf(const FakeSharing& sharing) {
 }
 
 std::string recordOf(const std::u16string& publicGuid, const std::u16string& privateGuid) {
-  return formatSharingRecord({kHosted, publicGuid, privateGuid});
+  return formatProgramRecord({SharingRecord{kHosted, publicGuid, privateGuid}, std::nullopt});
 }
 
 TEST(ShareInternet, AFailedCallNamesItsStepAndLeavesTheSharingAsItWasFound) {
@@ -125,23 +127,35 @@ TEST(ShareInternet, AFailedCallNamesItsStepAndLeavesTheSharingAsItWasFound) {
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.step));
     FakeSharing sharing;
+    FakeRecordFile record;
     sharing.connections = usersPair();
     sharing.failing = SharingFailure{c.step, kAccessDenied};
     sharing.failingOnly = c.only;
-    const SharingOutcome outcome = shareInternet(sharing);
+    const SharingOutcome outcome = shareInternet(sharing, record);
     EXPECT_EQ(outcome.kind, Kind::Failed);
     EXPECT_EQ(outcome.step, c.step);
     EXPECT_EQ(outcome.code, kAccessDenied);
     EXPECT_EQ(rolesOf(sharing), c.after);
-    EXPECT_EQ(sharing.record.has_value(), c.recordKept);
+    EXPECT_EQ(record.text.has_value(), c.recordKept);
   }
 }
 
-TEST(ShareInternet, RecordsThePairItFoundAndKeepsAnEarlierStartsRecord) {
+TEST(ShareInternet, RecordsThePairItFoundAndKeepsAnEarlierStartsRecordWhileItHolds) {
   const std::vector<SharedConnection> hotspots = {
       {kOther}, {kInternet, Role::Public}, {kHosted, Role::Private}, {kOtherPrivate}};
   const std::string earlier = recordOf(kOther, kOtherPrivate);
   const std::string nothingShared = recordOf(u"", u"");
+  // Shared after an earlier start's program ended without a stop.
+  const std::vector<SharedConnection> anotherPair = {
+      {kOther, Role::Private}, {kInternet, Role::Public}, {kHosted}, {kOtherPrivate}};
+  const std::string anotherPairRecorded = recordOf(kInternet, kOther);
+  const TetheringRecord settings{
+      {u"家里", u"own-passphrase", 1}, u"VanterelNet", u"0123456789abcdef"};
+  const std::string withSettings =
+      formatProgramRecord({SharingRecord{kHosted, kOther, kOtherPrivate}, settings});
+  const std::string sharingOnly =
+      "Vanterel sharing record 1\r\nhosted=" + std::string(kHosted.begin(), kHosted.end()) +
+      "\r\npublic=\r\nprivate=\r\nend\r\n";
   const struct {
     const char* name;
     std::vector<SharedConnection> before;
@@ -158,15 +172,22 @@ TEST(ShareInternet, RecordsThePairItFoundAndKeepsAnEarlierStartsRecord) {
       {"a record naming a connection that is gone", usersPair(),
        recordOf(u"{4B1C0D2E-0000-4000-8000-0000000000FF}", u""), true, earlier},
       {"the file cannot be written", usersPair(), std::nullopt, false, std::nullopt},
+      {"another pair shared since an earlier start: stale", anotherPair, earlier, true,
+       anotherPairRecorded},
+      {"nothing shared since an earlier start: stale", unshared(), earlier, true, nothingShared},
+      {"the Mobile hotspot's settings are kept beside", usersPair(),
+       formatProgramRecord({std::nullopt, settings}), true, withSettings},
+      {"the earlier sharing-only format, still holding", hotspots, sharingOnly, true, sharingOnly},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeSharing sharing;
+    FakeRecordFile record;
     sharing.connections = c.before;
-    sharing.record = c.record;
-    sharing.recordWritable = c.writable;
-    EXPECT_EQ(shareInternet(sharing).kind, Kind::Shared);
-    EXPECT_EQ(sharing.record, c.after);
+    record.text = c.record;
+    record.writable = c.writable;
+    EXPECT_EQ(shareInternet(sharing, record).kind, Kind::Shared);
+    EXPECT_EQ(record.text, c.after);
   }
 }
 
@@ -207,17 +228,18 @@ TEST(StopSharing, TurnsTheHotspotsPairOffAndGivesTheRecordedPairBack) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeSharing sharing;
+    FakeRecordFile record;
     sharing.connections = hotspots;
-    sharing.record = c.record;
+    record.text = c.record;
     sharing.failing = c.failing;
     if (c.kind == Kind::Failed) sharing.failingOnly = kOther;
-    const SharingOutcome outcome = stopSharing(sharing);
+    const SharingOutcome outcome = stopSharing(sharing, record);
     EXPECT_EQ(outcome.kind, c.kind);
     if (c.kind == Kind::Failed) {
       EXPECT_EQ(outcome.step, SharingStep::RestorePublic);
     }
     EXPECT_EQ(rolesOf(sharing), c.after);
-    EXPECT_EQ(sharing.record.has_value(), c.recordLeft);
+    EXPECT_EQ(record.text.has_value(), c.recordLeft);
   }
 }
 
@@ -254,9 +276,10 @@ TEST(StopSharing, UndoesOnlyAPairWhoseHostedAdapterIsPrivate) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeSharing sharing;
+    FakeRecordFile record;
     sharing.connections = c.before;
     sharing.failing = c.failing;
-    stopSharing(sharing);
+    stopSharing(sharing, record);
     EXPECT_EQ(sharing.changes, c.changes);
   }
 }

@@ -46,7 +46,8 @@ void FakeMainWindow::setCaption(Control control, const std::u16string& value) {
 
 int FakeMainWindow::msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) {
   boxes.push_back({prompt, buttons, title});
-  return 1;
+  // The OK button's code otherwise.
+  return buttons == kYesNo ? answer : 1;
 }
 
 }  // namespace vanterel

@@ -24,6 +24,9 @@ class FakeMainWindow final : public MainWindow {
   void type(Control box, const std::u16string& text);
 
   std::vector<Box> boxes;
+  // What the user answers a Yes/No box.
+  int answer = kYes;
+  Control focus = Control::Text1;
 
   std::u16string text(Control control) const override;
   int enabled(Control control) const override;
@@ -32,6 +35,7 @@ class FakeMainWindow final : public MainWindow {
   void setPasswordChar(Control control, const std::u16string& value) override;
   std::u16string caption(Control control) const override;
   void setCaption(Control control, const std::u16string& value) override;
+  void setFocus(Control control) override { focus = control; }
   int msgBox(const std::u16string& prompt, int buttons, const std::u16string& title) override;
 
  private:

@@ -47,11 +47,6 @@ std::optional<SharingFailure> FakeSharing::enableSharing(std::size_t connection,
   return std::nullopt;
 }
 
-bool FakeSharing::writeRecord(const std::string& text) {
-  if (recordWritable) record = text;
-  return recordWritable;
-}
-
 std::optional<SharingFailure> FakeSharing::answer(SharingStep step,
                                                   const std::u16string& connection) const {
   const bool here = failingOnly.empty() || connection == failingOnly;

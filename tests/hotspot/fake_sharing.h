@@ -24,18 +24,12 @@ class FakeSharing final : public SharingCalls {
   std::u16string failingOnly;
   // "off <guid>", "public <guid>" or "private <guid>", tried or not.
   std::vector<std::u16string> changes;
-  // The program's record file: none at first; writes fail when not writable.
-  std::optional<std::string> record;
-  bool recordWritable = true;
 
   std::optional<SharingFailure> hostedAdapter(std::u16string& guid) override;
   std::optional<SharingFailure> internetAdapter(std::u16string& guid) override;
   std::optional<SharingFailure> listConnections(std::vector<SharedConnection>& listed) override;
   std::optional<SharingFailure> disableSharing(std::size_t connection) override;
   std::optional<SharingFailure> enableSharing(std::size_t connection, SharingRole role) override;
-  std::string readRecord() override { return record.value_or(""); }
-  bool writeRecord(const std::string& text) override;
-  void removeRecord() override { record.reset(); }
 
  private:
   std::optional<SharingFailure> answer(SharingStep step,

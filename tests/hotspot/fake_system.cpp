@@ -21,12 +21,22 @@ class PlayedTethering final : public TetheringCalls {
     connected = system_.tetheringAnswer.outcome != TetheringRun::Outcome::NoConnection;
     return TetheringCallEnd{};
   }
-  TetheringCallEnd configure(const std::u16string& ssid,
-                             const std::u16string& passphrase) override {
-    system_.tetheringRequests.push_back(u"start " + ssid + u" " + passphrase);
-    return endOf(TetheringStep::Configure);
+  TetheringCallEnd readSettings(TetheringSettings& settings) override {
+    settings = system_.tetheringSettings;
+    return TetheringCallEnd{};
+  }
+  TetheringCallEnd configure(const TetheringSettings& settings) override {
+    system_.tetheringRequests.push_back(u"configure " + settings.ssid + u" " + settings.passphrase);
+    const TetheringCallEnd end = endOf(TetheringStep::Configure);
+    if (end.kind == TetheringCallEnd::Kind::Done) {
+      system_.tetheringSettings.ssid = settings.ssid;
+      system_.tetheringSettings.passphrase = settings.passphrase;
+      if (settings.band) system_.tetheringSettings.band = settings.band;
+    }
+    return end;
   }
   TetheringCallEnd start(TetheringAnswer& answer) override {
+    system_.tetheringRequests.push_back(u"start");
     return answer_(TetheringStep::Start, true, answer);
   }
   TetheringCallEnd stop(TetheringAnswer& answer) override {
@@ -81,6 +91,12 @@ bool FakeSystem::runSharingJob(std::function<void(SharingCalls&)> job) {
 
 std::u16string FakeSystem::systemMessage(std::uint32_t code) {
   return u"（系统对 " + hexadecimal(code, 8) + u" 的说明）";
+}
+
+std::size_t FakeSystem::ansiLength(const std::u16string& text) {
+  std::size_t bytes = 0;
+  for (char16_t c : text) bytes += c < 0x80 ? 1 : 2;
+  return bytes;
 }
 
 CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hotspot/system.h"
+#include "tests/hotspot/fake_record_file.h"
 #include "tests/hotspot/fake_sharing.h"
 
 namespace vanterel {
@@ -26,11 +27,18 @@ class FakeSystem final : public System {
 
   // The Mobile hotspot: absent by default. Its calls play out the given
   // run: they fail, time out or answer at its step, or find no connection.
-  // Each start and stop is recorded as "start <ssid> <passphrase>" or "stop".
+  // Each change is recorded as "configure <ssid> <passphrase>", "start" or
+  // "stop".
   bool mobileHotspotPresent = false;
   bool mobileHotspotOn = false;
+  TetheringSettings tetheringSettings{u"Windows 热点 7", u"windows-own-key", 0};
   TetheringRun tetheringAnswer;
   std::vector<std::u16string> tetheringRequests;
+
+  // wlanapi: it cannot be asked unless a test says what it answers.
+  std::optional<HostedNetworkStatus> hostedNetwork;
+  // The program's record, shared by all jobs.
+  FakeRecordFile record;
 
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
@@ -47,6 +55,11 @@ class FakeSystem final : public System {
 
   bool runSharingJob(std::function<void(SharingCalls&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
+  std::optional<HostedNetworkStatus> hostedNetworkStatus() override { return hostedNetwork; }
+  // As a Chinese system's code page, GBK, takes them: a byte for ASCII, two
+  // for anything else.
+  std::size_t ansiLength(const std::u16string& text) override;
+  RecordFile& recordFile() override { return record; }
 };
 
 // A command run that ended with the given exit code and output.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hotspot/mobile_hotspot_limits.h"
+#include "hotspot/program_record.h"
 #include "hotspot/start_stop.h"
 #include "hotspot/tethering_messages.h"
 #include "hotspot/tethering_requests.h"
@@ -81,7 +82,7 @@ TEST(MobileHotspot, TakesOverOnlyWhenTheDriverCannotHostAndWindowsHasIt) {
     EXPECT_TRUE(system.sharingJobsAfter.empty());
     if (c.takesOver) {
       EXPECT_EQ(system.tetheringRequests,
-                std::vector<std::u16string>{u"start " + kName + u" " + kKey});
+                (std::vector<std::u16string>{u"configure " + kName + u" " + kKey, u"start"}));
       EXPECT_EQ(form.boxes[0].title, u"成功");
       EXPECT_EQ(form.boxes[0].prompt, u"无线局域网开启成功 ssid= " + kName + u"  密码=" + kKey);
     } else {
@@ -94,17 +95,15 @@ TEST(MobileHotspot, TakesOverOnlyWhenTheDriverCannotHostAndWindowsHasIt) {
 }
 
 TEST(MobileHotspot, RefusesWhatItsLimitsForbidBeforeConfiguringAnything) {
-  std::u16string thirtyTwoEmoji;
-  for (int i = 0; i < 32; ++i) thirtyTwoEmoji += u"😀";
   const struct {
     std::u16string name;
     std::u16string key;
     std::u16string refusal;  // empty: accepted
   } cases[] = {
       {std::u16string(32, u'n'), std::u16string(63, u'k'), u""},
-      {thirtyTwoEmoji, kKey + u" ~!", u""},
-      {std::u16string(33, u'n'), kKey, u"无线名称须为 1 到 32 个字符"},
-      {thirtyTwoEmoji + u"x", kKey, u"无线名称须为 1 到 32 个字符"},
+      {u"a b", kKey + u" ~!", u""},
+      {u" " + kName, kKey, u"无线名称不能以空格开头或结尾"},
+      {kName + u" ", kKey, u"无线名称不能以空格开头或结尾"},
       {kName, std::u16string(64, u'k'), u"8 到 63 个英文字母"},
       {kName, kKey + u"密码", u"8 到 63 个英文字母"},
       {kName, kKey + u"\t", u"8 到 63 个英文字母"},
@@ -119,7 +118,7 @@ TEST(MobileHotspot, RefusesWhatItsLimitsForbidBeforeConfiguringAnything) {
     system.mobileHotspotPresent = true;
     click(form, system, c.name, c.key);
     ASSERT_EQ(form.boxes.size(), 1u);
-    EXPECT_EQ(system.tetheringRequests.size(), c.refusal.empty() ? 1u : 0u);
+    EXPECT_EQ(system.tetheringRequests.size(), c.refusal.empty() ? 2u : 0u);
     EXPECT_EQ(form.boxes[0].title, c.refusal.empty() ? u"成功" : u"错误");
     EXPECT_TRUE(contains(form.boxes[0].prompt, c.refusal))
         << testing::PrintToString(form.boxes[0].prompt);
@@ -207,8 +206,9 @@ TEST(MobileHotspot, TheRunSaysAtWhichCallAndHowTheRequestEnded) {
     system.runTetheringJob(
         [&](TetheringCalls& calls) {
           std::atomic<TetheringStep> step{TetheringStep::Start};
-          run = played.step == TetheringStep::Stop ? stopTethering(calls, step)
-                                                   : startTethering(calls, kName, kKey, step);
+          run = played.step == TetheringStep::Stop
+                    ? stopTethering(calls, step)
+                    : startTethering(calls, system.record, kName, kKey, step);
           EXPECT_EQ(step, played.step);
         },
         kTetheringStepTimeout);
@@ -252,6 +252,75 @@ TEST(MobileHotspot, TheStopClickStopsTheMobileHotspotWhenItIsOnAndNetshOtherwise
     ASSERT_EQ(form.boxes.size(), 1u);
     EXPECT_EQ(form.boxes[0].prompt, u"wifi已关闭");
     EXPECT_FALSE(isRunning(form));
+  }
+}
+
+// A start then a stop through the Mobile hotspot, with the record as it
+// is found, and the settings the user may make meanwhile.
+TEST(MobileHotspot, GivesTheUsersOwnSettingsBackAtTheStopWhileTheyStillHold) {
+  const TetheringSettings users{u"家里", u"users-own-key", 1};
+  const TetheringSettings earlierOurs{u"Earlier", u"earlier-key-1234", 1};
+  const TetheringSettings usersLater{u"Later", u"later-key-1234", 2};
+  const auto recordOf = [](const TetheringSettings& found, const TetheringSettings& given) {
+    return formatProgramRecord(
+        {std::nullopt, TetheringRecord{found, given.ssid, given.passphrase}});
+  };
+  const std::u16string notGivenBack =
+      u"热点已关闭，但没能恢复移动热点原来的名称和密码。\r\n\r\n原因：设置移动热点失败：（系统对 "
+      u"80070005 的说明）（错误代码 0x80070005）";
+  const struct {
+    const char* name;
+    TetheringSettings before;
+    std::optional<std::string> record;
+    std::optional<TetheringSettings> meanwhile;  // what the user sets while it runs
+    bool giveBackFails;
+    TetheringSettings after;
+    std::u16string notice;
+  } cases[] = {
+      {"no record", users, std::nullopt, std::nullopt, false, users, u""},
+      {"an earlier start's record that holds", earlierOurs, recordOf(users, earlierOurs),
+       std::nullopt, false, users, u""},
+      {"a stale record", users, recordOf(earlierOurs, usersLater), std::nullopt, false, users, u""},
+      {"settings made anew while it ran stay", users, std::nullopt, usersLater, false, usersLater,
+       u""},
+      {"giving back fails",
+       users,
+       std::nullopt,
+       std::nullopt,
+       true,
+       {kName, kKey, users.band},
+       notGivenBack},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeMainWindow form;
+    FakeSystem system;
+    failHostingWith(system, kNoHostingDrivers);
+    system.mobileHotspotPresent = true;
+    system.tetheringSettings = c.before;
+    system.record.text = c.record;
+    click(form, system, kName, kKey);
+    ASSERT_TRUE(isRunning(form));
+    EXPECT_EQ(system.tetheringSettings.ssid, kName);
+    EXPECT_TRUE(system.record.text.has_value()) << "kept before the change";
+
+    if (c.meanwhile) system.tetheringSettings = *c.meanwhile;
+    if (c.giveBackFails) {
+      system.tetheringAnswer =
+          endedWith(TetheringRun::Outcome::CallFailed, TetheringStep::Configure);
+      system.tetheringAnswer.error = 0x80070005;
+    }
+    form.boxes.clear();
+    Command1_Click(form, system);
+    EXPECT_FALSE(isRunning(form));
+    EXPECT_EQ(system.tetheringSettings, c.after);
+    ASSERT_EQ(form.boxes.size(), c.notice.empty() ? 1u : 2u);
+    EXPECT_EQ(form.boxes[0].prompt, u"wifi已关闭");
+    if (!c.notice.empty()) {
+      EXPECT_EQ(form.boxes[1].title, u"提示");
+      EXPECT_EQ(form.boxes[1].prompt, c.notice);
+    }
+    EXPECT_FALSE(system.record.text.has_value()) << "forgotten after the stop";
   }
 }
 

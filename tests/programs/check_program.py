@@ -17,7 +17,9 @@ import xml.etree.ElementTree as ElementTree
 from pe_image import (RT_GROUP_ICON, RT_ICON, RT_MANIFEST, RT_VERSION, PeImage, header_checksum,
                       version_nodes)
 
-MAX_SIZE = 384 * 1024
+# Small for what it does, and well below what a library pulled in by
+# mistake (iostreams, a locale) would make it.
+MAX_SIZE = 512 * 1024
 WINDOWS_7 = (6, 1)
 DYNAMIC_BASE = 0x0040
 NX_COMPAT = 0x0100
