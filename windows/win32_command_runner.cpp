@@ -6,8 +6,9 @@
 
 #include "windows/win32_handle.h"
 #include "windows/win32_pipe_reader.h"
-#include "windows/win32_text.h"
+#include "windows/win32_system_folder.h"
 #include "windows/win32_system_message.h"
+#include "windows/win32_text.h"
 
 namespace vanterel {
 namespace {
@@ -26,14 +27,6 @@ std::u16string decodeConsoleOutput(const std::string& bytes) {
 std::u16string systemErrorText(DWORD error) {
   const std::string code = "(" + std::to_string(error) + ")";
   return systemMessage(error) + std::u16string(code.begin(), code.end());
-}
-
-std::wstring systemCmdPath() {
-  // Never search the current or the program's folder for cmd.exe.
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return L"";
-  return std::wstring(folder, length) + L"\\cmd.exe";
 }
 
 CommandRun couldNotStart(DWORD error) {
@@ -61,7 +54,8 @@ UniqueHandle makeKillOnCloseJob() {
 
 CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
                           std::chrono::milliseconds timeout, const HandleWait& wait) {
-  const std::wstring application = systemCmdPath();
+  // Never search the current or the program's folder for cmd.exe.
+  const std::wstring application = inSystemFolder(L"cmd.exe");
   if (application.empty()) return couldNotStart(GetLastError());
 
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};

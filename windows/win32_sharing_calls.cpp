@@ -55,13 +55,14 @@ Win32SharingCalls::~Win32SharingCalls() {
   manager_.Reset();
   if (SUCCEEDED(com_)) CoUninitialize();
   if (wlanapi_ != nullptr) FreeLibrary(wlanapi_);
+  if (iphlpapi_ != nullptr) FreeLibrary(iphlpapi_);
 }
 
 std::optional<SharingFailure> Win32SharingCalls::hostedAdapter(std::u16string& guid) {
   constexpr SharingStep step = SharingStep::FindHostedAdapter;
   // Server editions may lack wlanapi; Windows 7 has these functions only
   // there, so they are looked up.
-  if (wlanapi_ == nullptr) wlanapi_ = LoadLibraryW(L"wlanapi.dll");
+  if (wlanapi_ == nullptr) wlanapi_ = loadSystemLibrary(L"wlanapi.dll");
   if (wlanapi_ == nullptr) return failure(step, GetLastError());
   const auto open = lookUp<WlanOpenHandleFunction>(wlanapi_, "WlanOpenHandle");
   const auto close = lookUp<WlanCloseHandleFunction>(wlanapi_, "WlanCloseHandle");
@@ -94,12 +95,22 @@ std::optional<SharingFailure> Win32SharingCalls::hostedAdapter(std::u16string& g
 
 std::optional<SharingFailure> Win32SharingCalls::internetAdapter(std::u16string& guid) {
   constexpr SharingStep step = SharingStep::FindInternetConnection;
+  // Not imported: IP Helper is no KnownDLL, and Windows would look for an
+  // imported one beside the program first.
+  if (iphlpapi_ == nullptr) iphlpapi_ = loadSystemLibrary(L"iphlpapi.dll");
+  if (iphlpapi_ == nullptr) return failure(step, GetLastError());
+  const auto bestInterface = lookUp<decltype(&GetBestInterfaceEx)>(iphlpapi_, "GetBestInterfaceEx");
+  const auto adaptersAddresses =
+      lookUp<decltype(&GetAdaptersAddresses)>(iphlpapi_, "GetAdaptersAddresses");
+  if (!bestInterface || !adaptersAddresses) {
+    return failure(step, static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
+  }
   // Any public address: the route to it is the one to the Internet.
   sockaddr_in publicAddress{};
   publicAddress.sin_family = AF_INET;
   publicAddress.sin_addr.S_un.S_un_b = {8, 8, 8, 8};
   DWORD index = 0;
-  const DWORD routed = GetBestInterfaceEx(reinterpret_cast<sockaddr*>(&publicAddress), &index);
+  const DWORD routed = bestInterface(reinterpret_cast<sockaddr*>(&publicAddress), &index);
   if (meansNoRoute(routed)) return std::nullopt;
   if (routed != NO_ERROR) return failure(step, routed);
 
@@ -108,11 +119,11 @@ std::optional<SharingFailure> Win32SharingCalls::internetAdapter(std::u16string&
   ULONG listed = ERROR_BUFFER_OVERFLOW;
   while (listed == ERROR_BUFFER_OVERFLOW) {
     size = static_cast<ULONG>(buffer.size() * sizeof(ULONGLONG));
-    listed = GetAdaptersAddresses(AF_INET,
-                                  GAA_FLAG_SKIP_UNICAST | GAA_FLAG_SKIP_ANYCAST |
-                                      GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
-                                  nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()),
-                                  &size);
+    listed =
+        adaptersAddresses(AF_INET,
+                          GAA_FLAG_SKIP_UNICAST | GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST |
+                              GAA_FLAG_SKIP_DNS_SERVER,
+                          nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
     if (listed == ERROR_BUFFER_OVERFLOW) buffer.resize(size / sizeof(ULONGLONG) + 1);
   }
   if (listed == ERROR_NO_DATA) return std::nullopt;

@@ -36,6 +36,7 @@ class Win32SharingCalls final : public SharingCalls {
 
   HRESULT com_;
   HMODULE wlanapi_ = nullptr;
+  HMODULE iphlpapi_ = nullptr;
   Microsoft::WRL::ComPtr<INetSharingManager> manager_;
   std::vector<Microsoft::WRL::ComPtr<INetSharingConfiguration>> configurations_;
 };

@@ -39,7 +39,7 @@ struct Combase {
 const Combase& combase() {
   static const Combase functions = [] {
     Combase found;
-    const HMODULE module = LoadLibraryW(L"combase.dll");
+    const HMODULE module = loadSystemLibrary(L"combase.dll");
     if (module == nullptr) return found;
     found.roInitialize = lookUp<decltype(found.roInitialize)>(module, "RoInitialize");
     found.roUninitialize = lookUp<decltype(found.roUninitialize)>(module, "RoUninitialize");
