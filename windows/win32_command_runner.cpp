@@ -29,6 +29,12 @@ std::u16string systemErrorText(DWORD error) {
   return systemMessage(error) + std::u16string(code.begin(), code.end());
 }
 
+// cmd looks for a command in its current folder before PATH unless this
+// variable is set, whatever its value; the children inherit it.
+void keepCurrentFolderOutOfCommandSearch() {
+  SetEnvironmentVariableW(L"NoDefaultCurrentDirectoryInExePath", L"1");
+}
+
 CommandRun couldNotStart(DWORD error) {
   CommandRun run;
   run.outcome = CommandRun::Outcome::CouldNotStart;
@@ -54,9 +60,13 @@ UniqueHandle makeKillOnCloseJob() {
 
 CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
                           std::chrono::milliseconds timeout, const HandleWait& wait) {
-  // Never search the current or the program's folder for cmd.exe.
-  const std::wstring application = inSystemFolder(L"cmd.exe");
-  if (application.empty()) return couldNotStart(GetLastError());
+  // cmd.exe by its full path, and started in the system folder: there and
+  // along PATH it looks for netsh, never in the folder the program was
+  // started from, which is often a downloads folder.
+  const std::wstring folder = systemFolder();
+  if (folder.empty()) return couldNotStart(GetLastError());
+  const std::wstring application = folder + L"\\cmd.exe";
+  keepCurrentFolderOutOfCommandSearch();
 
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   HANDLE readEnd = nullptr;
@@ -71,16 +81,24 @@ CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-  startup.wShowWindow = static_cast<WORD>(style);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  DWORD flags = CREATE_SUSPENDED;
+  if (style == WindowStyle::Hidden) {
+    // No console window at all: where Windows Terminal is the console, a
+    // hidden window's hint is not always honoured.
+    flags |= CREATE_NO_WINDOW;
+  } else {
+    startup.dwFlags |= STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(style);
+  }
   startup.hStdInput = childInput.get();
   startup.hStdOutput = childOutput.get();
   startup.hStdError = childOutput.get();
 
   std::wstring mutableLine = toWide(commandLine);
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(application.c_str(), &mutableLine[0], nullptr, nullptr, TRUE,
-                      CREATE_SUSPENDED, nullptr, nullptr, &startup, &started)) {
+  if (!CreateProcessW(application.c_str(), &mutableLine[0], nullptr, nullptr, TRUE, flags, nullptr,
+                      folder.c_str(), &startup, &started)) {
     return couldNotStart(GetLastError());
   }
   UniqueHandle process(started.hProcess);
