@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hotspot/sharing_record.h"
+#include "hotspot/step_noting_sharing_calls.h"
 
 namespace vanterel {
 namespace {
@@ -125,14 +126,24 @@ void undo(SharingCalls& sharing, const SharingRecord& record) {
 }
 
 // Runs the decision on the system's sharing calls, within their time, and
-// adds the system's words for a failed call.
-SharingOutcome runSharingDecision(System& system, SharingOutcome (*decision)(SharingCalls&)) {
+// adds the system's words for a failed call. A decision that threw failed
+// at the step it was on.
+SharingOutcome runSharingDecision(System& system, SharingOutcome (*decision)(SharingCalls&),
+                                  bool givesBack) {
+  struct Progress {
+    SharingStep step = SharingStep::FindHostedAdapter;
+    SharingOutcome outcome;
+  };
   // Shared with the job, which may outlive the wait.
-  const auto outcome = std::make_shared<SharingOutcome>();
-  const bool ended = system.runSharingJob(
-      [outcome, decision](SharingCalls& sharing) { *outcome = decision(sharing); });
-  if (!ended) return outcomeOf(SharingOutcome::Kind::TimedOut);
-  SharingOutcome result = *outcome;
+  const auto progress = std::make_shared<Progress>();
+  const JobEnd end = system.runSharingJob([progress, decision, givesBack](SharingCalls& sharing) {
+    StepNotingSharingCalls noting(sharing, givesBack, progress->step);
+    progress->outcome = decision(noting);
+  });
+  if (end.kind == JobEnd::Kind::TimedOut) return outcomeOf(SharingOutcome::Kind::TimedOut);
+  SharingOutcome result = end.kind == JobEnd::Kind::Failed
+                              ? failed(SharingFailure{progress->step, end.error})
+                              : progress->outcome;
   if (result.kind == SharingOutcome::Kind::Failed) {
     result.systemText = system.systemMessage(result.code);
   }
@@ -226,11 +237,11 @@ SharingOutcome stopSharing(SharingCalls& sharing) {
 }
 
 SharingOutcome shareInternetWithHostedNetwork(System& system) {
-  return runSharingDecision(system, shareInternet);
+  return runSharingDecision(system, shareInternet, false);
 }
 
 SharingOutcome stopSharingHostedNetwork(System& system) {
-  return runSharingDecision(system, stopSharing);
+  return runSharingDecision(system, stopSharing, true);
 }
 
 }  // namespace vanterel

@@ -18,8 +18,8 @@ CommandRun Win32System::runCommand(const std::u16string& commandLine, WindowStyl
 
 bool Win32System::hasMobileHotspot() { return win32HasMobileHotspot(wait_); }
 
-bool Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
-                                  std::chrono::milliseconds budget) {
+JobEnd Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
+                                    std::chrono::milliseconds budget) {
   return runOffWindowThread(
       [job = std::move(job)] {
         Win32TetheringCalls calls;
@@ -28,11 +28,13 @@ bool Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
       budget, wait_);
 }
 
-bool Win32System::runSharingJob(std::function<void(SharingCalls&)> job) {
+JobEnd Win32System::runSharingJob(std::function<void(SharingCalls&)> job) {
   // One job at a time: a late one may still be changing the sharing.
   const auto budget = std::chrono::milliseconds(kSharingTimeout);
   if (lateSharingJob_) {
-    if (!wait_(lateSharingJob_.get(), static_cast<DWORD>(budget.count()))) return false;
+    if (!wait_(lateSharingJob_.get(), static_cast<DWORD>(budget.count()))) {
+      return JobEnd{JobEnd::Kind::TimedOut, 0};
+    }
     lateSharingJob_.reset();
   }
   return runOffWindowThread(

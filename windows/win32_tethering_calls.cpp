@@ -266,7 +266,7 @@ bool win32HasMobileHotspot(const HandleWait& wait) {
   if (!api.complete()) return false;
   // Shared with the worker, which may outlive the wait.
   const auto found = std::make_shared<bool>(false);
-  const bool ended = runOffWindowThread(
+  const JobEnd end = runOffWindowThread(
       [&api, found] {
         const Apartment apartment(api);
         ComPtr<INetworkInformationStatics> network;
@@ -276,7 +276,7 @@ bool win32HasMobileHotspot(const HandleWait& wait) {
                  SUCCEEDED(activationFactory(api, kTetheringManagerClass, managers));
       },
       kTetheringStepTimeout, wait);
-  return ended && *found;
+  return end.kind == JobEnd::Kind::Ended && *found;
 }
 
 }  // namespace vanterel
