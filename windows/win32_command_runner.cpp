@@ -13,6 +13,9 @@
 namespace vanterel {
 namespace {
 
+// After a time-out: how long the reading may take to stop.
+constexpr DWORD kReaderStopTime = 2000;
+
 // Console programs write in the OEM code page (936, GBK, on a Chinese system).
 std::u16string decodeConsoleOutput(const std::string& bytes) {
   if (bytes.empty()) return u"";
@@ -136,7 +139,9 @@ CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
     TerminateProcess(process.get(), 1);
     run.outcome = CommandRun::Outcome::TimedOut;
   }
-  reader.cut(INFINITE);
+  // A netsh that outlives cmd (Windows 7, where the job cannot hold it)
+  // keeps the pipe open: its reading is then left to end alone.
+  reader.cut(kReaderStopTime);
   run.output = decodeConsoleOutput(reader.bytes());
   return run;
 }
