@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include <new>
 #include <string>
 
 #include "app/resource_ids.h"
@@ -44,6 +45,16 @@ ControlClassInfo classInfo(const ControlDescription& control) {
       return {L"STATIC", static_cast<DWORD>(SS_LEFT | (control.click ? SS_NOTIFY : 0)), 0};
   }
   return {L"STATIC", SS_LEFT, 0};
+}
+
+// Longer than any control's text that has a handler.
+constexpr int kLongestCaption = 32;
+
+// Composed without allocating: it may follow a failed allocation.
+void showFailedClick(HWND window, const wchar_t* action, const wchar_t* reason) {
+  wchar_t text[kLongestCaption + 32];
+  wsprintfW(text, L"“%s”未能完成：%s。", action, reason);
+  MessageBoxW(window, text, L"错误", MB_OK);
 }
 
 int systemDpi() {
@@ -214,10 +225,15 @@ void Win32Form::onCommand(int id, int notification) {
   // One handler at a time, also when a click arrives while one waits.
   if (control.click == nullptr || notification != clicked || inHandler_) return;
   inHandler_ = true;
+  // What the user asked for, as the control said before its handler ran.
+  wchar_t action[kLongestCaption] = {};
+  GetWindowTextW(hwndOf(control.name), action, kLongestCaption);
   try {
     control.click(*this, system_);
-  } catch (const std::exception&) {
-    MessageBoxW(window_, L"操作未能完成：内存不足。", L"错误", MB_OK);
+  } catch (const std::bad_alloc&) {
+    showFailedClick(window_, action, L"内存不足");
+  } catch (...) {
+    showFailedClick(window_, action, L"程序内部出错");
   }
   inHandler_ = false;
 }

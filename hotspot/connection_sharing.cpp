@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hotspot/program_record.h"
+#include "hotspot/step_noting_sharing_calls.h"
 
 namespace vanterel {
 namespace {
@@ -143,16 +144,27 @@ void undo(SharingCalls& sharing, RecordFile& file, const SharingRecord& record) 
 }
 
 // Runs the decision on the system's sharing calls, within their time, and
-// adds the system's words for a failed call.
+// adds the system's words for a failed call. A decision that threw failed
+// at the step it was on.
 SharingOutcome runSharingDecision(System& system,
-                                  SharingOutcome (*decision)(SharingCalls&, RecordFile&)) {
+                                  SharingOutcome (*decision)(SharingCalls&, RecordFile&),
+                                  bool givesBack) {
+  struct Progress {
+    SharingStep step = SharingStep::FindHostedAdapter;
+    SharingOutcome outcome;
+  };
   // Shared with the job, which may outlive the wait.
-  const auto outcome = std::make_shared<SharingOutcome>();
+  const auto progress = std::make_shared<Progress>();
   RecordFile& file = system.recordFile();
-  const bool ended = system.runSharingJob(
-      [outcome, decision, &file](SharingCalls& sharing) { *outcome = decision(sharing, file); });
-  if (!ended) return outcomeOf(SharingOutcome::Kind::TimedOut);
-  SharingOutcome result = *outcome;
+  const JobEnd end =
+      system.runSharingJob([progress, decision, givesBack, &file](SharingCalls& sharing) {
+        StepNotingSharingCalls noting(sharing, givesBack, progress->step);
+        progress->outcome = decision(noting, file);
+      });
+  if (end.kind == JobEnd::Kind::TimedOut) return outcomeOf(SharingOutcome::Kind::TimedOut);
+  SharingOutcome result = end.kind == JobEnd::Kind::Failed
+                              ? failed(SharingFailure{progress->step, end.error})
+                              : progress->outcome;
   if (result.kind == SharingOutcome::Kind::Failed) {
     result.systemText = system.systemMessage(result.code);
   }
@@ -248,11 +260,11 @@ SharingOutcome stopSharing(SharingCalls& sharing, RecordFile& file) {
 }
 
 SharingOutcome shareInternetWithHostedNetwork(System& system) {
-  return runSharingDecision(system, shareInternet);
+  return runSharingDecision(system, shareInternet, false);
 }
 
 SharingOutcome stopSharingHostedNetwork(System& system) {
-  return runSharingDecision(system, stopSharing);
+  return runSharingDecision(system, stopSharing, true);
 }
 
 }  // namespace vanterel

@@ -20,26 +20,29 @@ constexpr auto kGiveBackBudget = 2 * kTetheringStepTimeout;
 
 using TetheringRequest = std::function<TetheringRun(TetheringCalls&, std::atomic<TetheringStep>&)>;
 
-// Runs the request on the system's Mobile hotspot calls; when it has not
-// ended within the budget, it timed out at the step it was on.
+// Runs the request, which begins at `firstStep`, on the system's Mobile
+// hotspot calls; when it has not ended within the budget, it timed out at
+// the step it was on, and when it threw, the call of that step failed.
 TetheringRun runTetheringRequest(System& system, std::chrono::seconds budget,
-                                 const TetheringRequest& request) {
+                                 TetheringStep firstStep, const TetheringRequest& request) {
   struct Progress {
-    std::atomic<TetheringStep> step{TetheringStep::Start};
+    std::atomic<TetheringStep> step;
     TetheringRun run;
   };
   // Shared with the job, which may outlive the wait.
   const auto progress = std::make_shared<Progress>();
+  progress->step = firstStep;
   const auto job = [progress, request](TetheringCalls& calls) {
     progress->run = request(calls, progress->step);
   };
-  if (!system.runTetheringJob(job, budget)) {
-    TetheringRun late;
-    late.step = progress->step;
-    late.outcome = TetheringRun::Outcome::TimedOut;
-    return late;
-  }
-  return progress->run;
+  const JobEnd end = system.runTetheringJob(job, budget);
+  if (end.kind == JobEnd::Kind::Ended) return progress->run;
+  TetheringRun unfinished;
+  unfinished.step = progress->step;
+  unfinished.outcome = end.kind == JobEnd::Kind::TimedOut ? TetheringRun::Outcome::TimedOut
+                                                          : TetheringRun::Outcome::CallFailed;
+  unfinished.error = end.error;
+  return unfinished;
 }
 
 // Shows the error box unless the request succeeded; true when it did.
@@ -53,9 +56,9 @@ bool succeededElseShown(MainWindow& form, const TetheringRun& run) {
 
 bool mobileHotspotIsOn(System& system) {
   const auto on = std::make_shared<std::atomic<bool>>(false);
-  const bool ended = system.runTetheringJob(
+  const JobEnd end = system.runTetheringJob(
       [on](TetheringCalls& calls) { *on = tetheringIsOn(calls); }, kStateQueryBudget);
-  return ended && *on;
+  return end.kind == JobEnd::Kind::Ended && *on;
 }
 
 bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16string& ssid,
@@ -67,7 +70,7 @@ bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16s
   }
   RecordFile& file = system.recordFile();
   const TetheringRun run = runTetheringRequest(
-      system, kStartBudget,
+      system, kStartBudget, TetheringStep::Start,
       [&file, ssid, passphrase](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
         return startTethering(calls, file, ssid, passphrase, step);
       });
@@ -75,14 +78,16 @@ bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16s
 }
 
 bool stopMobileHotspot(MainWindow& form, System& system, std::u16string& notice) {
-  if (!succeededElseShown(form, runTetheringRequest(system, kStopBudget, stopTethering))) {
+  if (!succeededElseShown(
+          form, runTetheringRequest(system, kStopBudget, TetheringStep::Stop, stopTethering))) {
     return false;
   }
   RecordFile& file = system.recordFile();
-  const TetheringRun givenBack = runTetheringRequest(
-      system, kGiveBackBudget, [&file](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
-        return giveSettingsBack(calls, file, step);
-      });
+  const TetheringRun givenBack =
+      runTetheringRequest(system, kGiveBackBudget, TetheringStep::Configure,
+                          [&file](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
+                            return giveSettingsBack(calls, file, step);
+                          });
   notice = settingsBackNotice(givenBack, system.systemMessage(givenBack.error));
   return true;
 }

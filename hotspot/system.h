@@ -14,6 +14,17 @@
 
 namespace vanterel {
 
+// How a job handed to the Windows side ended.
+struct JobEnd {
+  enum class Kind {
+    Ended,
+    TimedOut,  // had not ended in time: it is left to finish alone
+    Failed,    // it threw: error is E_OUTOFMEMORY for std::bad_alloc, else E_FAIL
+  };
+  Kind kind = Kind::Ended;
+  std::uint32_t error = 0;
+};
+
 // What the click handlers ask of the computer, apart from the window. The
 // Windows side implements it; tests use an in-memory one. Every call may take
 // seconds: meanwhile the window keeps painting but takes no input.
@@ -29,15 +40,14 @@ class System {
   // found by asking for it, not by the version.
   virtual bool hasMobileHotspot() = 0;
   // Runs the job against the Mobile hotspot's calls, on a thread of the
-  // multithreaded apartment, for at most `budget`. False when it had not
-  // ended by then: it is left to finish alone, so it must own what it
-  // touches.
-  virtual bool runTetheringJob(std::function<void(TetheringCalls&)> job,
-                               std::chrono::milliseconds budget) = 0;
+  // multithreaded apartment, for at most `budget`. One that times out must
+  // own what it touches.
+  virtual JobEnd runTetheringJob(std::function<void(TetheringCalls&)> job,
+                                 std::chrono::milliseconds budget) = 0;
   // Runs the job against the sharing calls, on a thread that may make them,
-  // for at most kSharingTimeout. False when it had not ended by then: it is
-  // left to finish alone, so it must own what it touches.
-  virtual bool runSharingJob(std::function<void(SharingCalls&)> job) = 0;
+  // for at most kSharingTimeout. One that times out must own what it
+  // touches.
+  virtual JobEnd runSharingJob(std::function<void(SharingCalls&)> job) = 0;
   // What the system says about an error code, in the user's language.
   virtual std::u16string systemMessage(std::uint32_t code) = 0;
 

@@ -16,7 +16,7 @@ constexpr LONGLONG kLargestFile = 64 * 1024;
 // the window time for a file it may never need.
 std::wstring appFolder() {
   using GetFolderPath = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
-  const HMODULE shell = LoadLibraryW(L"shell32.dll");
+  const HMODULE shell = loadSystemLibrary(L"shell32.dll");
   if (shell == nullptr) return L"";
   const auto getFolderPath = lookUp<GetFolderPath>(shell, "SHGetFolderPathW");
   wchar_t path[MAX_PATH] = {};

@@ -6,11 +6,15 @@
 
 #include "windows/win32_handle.h"
 #include "windows/win32_pipe_reader.h"
-#include "windows/win32_text.h"
+#include "windows/win32_system_folder.h"
 #include "windows/win32_system_message.h"
+#include "windows/win32_text.h"
 
 namespace vanterel {
 namespace {
+
+// After a time-out: how long the reading may take to stop.
+constexpr DWORD kReaderStopTime = 2000;
 
 // Console programs write in the OEM code page (936, GBK, on a Chinese system).
 std::u16string decodeConsoleOutput(const std::string& bytes) {
@@ -28,12 +32,10 @@ std::u16string systemErrorText(DWORD error) {
   return systemMessage(error) + std::u16string(code.begin(), code.end());
 }
 
-std::wstring systemCmdPath() {
-  // Never search the current or the program's folder for cmd.exe.
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return L"";
-  return std::wstring(folder, length) + L"\\cmd.exe";
+// cmd looks for a command in its current folder before PATH unless this
+// variable is set, whatever its value; the children inherit it.
+void keepCurrentFolderOutOfCommandSearch() {
+  SetEnvironmentVariableW(L"NoDefaultCurrentDirectoryInExePath", L"1");
 }
 
 CommandRun couldNotStart(DWORD error) {
@@ -61,8 +63,13 @@ UniqueHandle makeKillOnCloseJob() {
 
 CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
                           std::chrono::milliseconds timeout, const HandleWait& wait) {
-  const std::wstring application = systemCmdPath();
-  if (application.empty()) return couldNotStart(GetLastError());
+  // cmd.exe by its full path, and started in the system folder: there and
+  // along PATH it looks for netsh, never in the folder the program was
+  // started from, which is often a downloads folder.
+  const std::wstring folder = systemFolder();
+  if (folder.empty()) return couldNotStart(GetLastError());
+  const std::wstring application = folder + L"\\cmd.exe";
+  keepCurrentFolderOutOfCommandSearch();
 
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   HANDLE readEnd = nullptr;
@@ -77,16 +84,24 @@ CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
-  startup.wShowWindow = static_cast<WORD>(style);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  DWORD flags = CREATE_SUSPENDED;
+  if (style == WindowStyle::Hidden) {
+    // No console window at all: where Windows Terminal is the console, a
+    // hidden window's hint is not always honoured.
+    flags |= CREATE_NO_WINDOW;
+  } else {
+    startup.dwFlags |= STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(style);
+  }
   startup.hStdInput = childInput.get();
   startup.hStdOutput = childOutput.get();
   startup.hStdError = childOutput.get();
 
   std::wstring mutableLine = toWide(commandLine);
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(application.c_str(), &mutableLine[0], nullptr, nullptr, TRUE,
-                      CREATE_SUSPENDED, nullptr, nullptr, &startup, &started)) {
+  if (!CreateProcessW(application.c_str(), &mutableLine[0], nullptr, nullptr, TRUE, flags, nullptr,
+                      folder.c_str(), &startup, &started)) {
     return couldNotStart(GetLastError());
   }
   UniqueHandle process(started.hProcess);
@@ -124,7 +139,9 @@ CommandRun runCommandLine(const std::u16string& commandLine, WindowStyle style,
     TerminateProcess(process.get(), 1);
     run.outcome = CommandRun::Outcome::TimedOut;
   }
-  reader.cut(INFINITE);
+  // A netsh that outlives cmd (Windows 7, where the job cannot hold it)
+  // keeps the pipe open: its reading is then left to end alone.
+  reader.cut(kReaderStopTime);
   run.output = decodeConsoleOutput(reader.bytes());
   return run;
 }

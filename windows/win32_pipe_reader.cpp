@@ -1,13 +1,21 @@
 #include "windows/win32_pipe_reader.h"
 
+#include <atomic>
 #include <utility>
 
 namespace vanterel {
+namespace {
+
+// How often a cut is tried again while the reading goes on.
+constexpr DWORD kCutRetry = 50;
+
+}  // namespace
 
 struct PipeReader::Reading {
   explicit Reading(UniqueHandle pipe) : readEnd(std::move(pipe)) {}
 
   UniqueHandle readEnd;
+  std::atomic<bool> cut{false};
   SRWLOCK lock = SRWLOCK_INIT;
   std::string bytes;
 };
@@ -27,7 +35,8 @@ DWORD WINAPI PipeReader::run(void* parameter) {
   Reading& reading = **owned;
   char buffer[4096];
   DWORD read = 0;
-  while (ReadFile(reading.readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+  while (!reading.cut && ReadFile(reading.readEnd.get(), buffer, sizeof buffer, &read, nullptr) &&
+         read > 0) {
     AcquireSRWLockExclusive(&reading.lock);
     reading.bytes.append(buffer, read);
     ReleaseSRWLockExclusive(&reading.lock);
@@ -37,8 +46,16 @@ DWORD WINAPI PipeReader::run(void* parameter) {
 
 bool PipeReader::cut(DWORD milliseconds) const {
   if (!thread_) return true;
-  CancelSynchronousIo(thread_.get());
-  return WaitForSingleObject(thread_.get(), milliseconds) == WAIT_OBJECT_0;
+  reading_->cut = true;
+  // A cancel that comes while the thread is between two reads finds nothing
+  // to cancel, and the next read may wait for ever: it is cancelled again
+  // until the thread ends or the time is up.
+  const DWORD begun = GetTickCount();
+  for (;;) {
+    CancelSynchronousIo(thread_.get());
+    if (WaitForSingleObject(thread_.get(), kCutRetry) == WAIT_OBJECT_0) return true;
+    if (GetTickCount() - begun >= milliseconds) return false;
+  }
 }
 
 std::string PipeReader::bytes() const {

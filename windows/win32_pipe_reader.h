@@ -24,8 +24,9 @@ class PipeReader {
   bool started() const { return static_cast<bool>(thread_); }
   // Signalled once the pipe broke and the reading ended.
   HANDLE thread() const { return thread_.get(); }
-  // Cancels a read that waits for a writer which will not write or close,
-  // and waits for the thread at most `milliseconds`; true when it ended.
+  // Ends the reading, cancelling a read that waits for a writer which will
+  // not write or close, within about `milliseconds`; true when the thread
+  // ended, false when it is left to end alone.
   bool cut(DWORD milliseconds) const;
   // What was read so far.
   std::string bytes() const;

@@ -7,6 +7,7 @@
 
 #include <oleauto.h>
 
+#include "windows/win32_library.h"
 #include "windows/win32_text.h"
 #include "windows/win32_wlanapi.h"
 
@@ -50,6 +51,7 @@ Win32SharingCalls::~Win32SharingCalls() {
   configurations_.clear();
   manager_.Reset();
   if (SUCCEEDED(com_)) CoUninitialize();
+  if (iphlpapi_ != nullptr) FreeLibrary(iphlpapi_);
 }
 
 std::optional<SharingFailure> Win32SharingCalls::hostedAdapter(std::u16string& guid) {
@@ -70,12 +72,22 @@ std::optional<SharingFailure> Win32SharingCalls::hostedAdapter(std::u16string& g
 
 std::optional<SharingFailure> Win32SharingCalls::internetAdapter(std::u16string& guid) {
   constexpr SharingStep step = SharingStep::FindInternetConnection;
+  // Not imported: IP Helper is no KnownDLL, and Windows would look for an
+  // imported one beside the program first.
+  if (iphlpapi_ == nullptr) iphlpapi_ = loadSystemLibrary(L"iphlpapi.dll");
+  if (iphlpapi_ == nullptr) return failure(step, GetLastError());
+  const auto bestInterface = lookUp<decltype(&GetBestInterfaceEx)>(iphlpapi_, "GetBestInterfaceEx");
+  const auto adaptersAddresses =
+      lookUp<decltype(&GetAdaptersAddresses)>(iphlpapi_, "GetAdaptersAddresses");
+  if (!bestInterface || !adaptersAddresses) {
+    return failure(step, static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
+  }
   // Any public address: the route to it is the one to the Internet.
   sockaddr_in publicAddress{};
   publicAddress.sin_family = AF_INET;
   publicAddress.sin_addr.S_un.S_un_b = {8, 8, 8, 8};
   DWORD index = 0;
-  const DWORD routed = GetBestInterfaceEx(reinterpret_cast<sockaddr*>(&publicAddress), &index);
+  const DWORD routed = bestInterface(reinterpret_cast<sockaddr*>(&publicAddress), &index);
   if (meansNoRoute(routed)) return std::nullopt;
   if (routed != NO_ERROR) return failure(step, routed);
 
@@ -84,11 +96,11 @@ std::optional<SharingFailure> Win32SharingCalls::internetAdapter(std::u16string&
   ULONG listed = ERROR_BUFFER_OVERFLOW;
   while (listed == ERROR_BUFFER_OVERFLOW) {
     size = static_cast<ULONG>(buffer.size() * sizeof(ULONGLONG));
-    listed = GetAdaptersAddresses(AF_INET,
-                                  GAA_FLAG_SKIP_UNICAST | GAA_FLAG_SKIP_ANYCAST |
-                                      GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
-                                  nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()),
-                                  &size);
+    listed =
+        adaptersAddresses(AF_INET,
+                          GAA_FLAG_SKIP_UNICAST | GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST |
+                              GAA_FLAG_SKIP_DNS_SERVER,
+                          nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data()), &size);
     if (listed == ERROR_BUFFER_OVERFLOW) buffer.resize(size / sizeof(ULONGLONG) + 1);
   }
   if (listed == ERROR_NO_DATA) return std::nullopt;

@@ -32,6 +32,7 @@ class Win32SharingCalls final : public SharingCalls {
   std::optional<SharingFailure> openSharingManager();
 
   HRESULT com_;
+  HMODULE iphlpapi_ = nullptr;
   Microsoft::WRL::ComPtr<INetSharingManager> manager_;
   std::vector<Microsoft::WRL::ComPtr<INetSharingConfiguration>> configurations_;
 };

@@ -26,8 +26,8 @@ CommandRun Win32System::runCommand(const std::u16string& commandLine, WindowStyl
 
 bool Win32System::hasMobileHotspot() { return win32HasMobileHotspot(wait_); }
 
-bool Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
-                                  std::chrono::milliseconds budget) {
+JobEnd Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
+                                    std::chrono::milliseconds budget) {
   return runOffWindowThread(
       [job = std::move(job)] {
         Win32TetheringCalls calls;
@@ -36,11 +36,13 @@ bool Win32System::runTetheringJob(std::function<void(TetheringCalls&)> job,
       budget, wait_);
 }
 
-bool Win32System::runSharingJob(std::function<void(SharingCalls&)> job) {
+JobEnd Win32System::runSharingJob(std::function<void(SharingCalls&)> job) {
   // One job at a time: a late one may still be changing the sharing.
   const auto budget = std::chrono::milliseconds(kSharingTimeout);
   if (lateSharingJob_) {
-    if (!wait_(lateSharingJob_.get(), static_cast<DWORD>(budget.count()))) return false;
+    if (!wait_(lateSharingJob_.get(), static_cast<DWORD>(budget.count()))) {
+      return JobEnd{JobEnd::Kind::TimedOut, 0};
+    }
     lateSharingJob_.reset();
   }
   return runOffWindowThread(
@@ -58,9 +60,9 @@ std::u16string Win32System::systemMessage(std::uint32_t code) {
 std::optional<HostedNetworkStatus> Win32System::hostedNetworkStatus() {
   // On a worker: the WLAN service may be slow to answer, or not at all.
   const auto status = std::make_shared<std::optional<HostedNetworkStatus>>();
-  const bool ended = runOffWindowThread([status] { *status = queryHostedNetworkStatus(); },
+  const JobEnd end = runOffWindowThread([status] { *status = queryHostedNetworkStatus(); },
                                         kWlanQueryBudget, wait_);
-  return ended ? *status : std::nullopt;
+  return end.kind == JobEnd::Kind::Ended ? *status : std::nullopt;
 }
 
 std::size_t Win32System::ansiLength(const std::u16string& text) {

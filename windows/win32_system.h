@@ -18,9 +18,9 @@ class Win32System final : public System {
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
   bool hasMobileHotspot() override;
-  bool runTetheringJob(std::function<void(TetheringCalls&)> job,
-                       std::chrono::milliseconds budget) override;
-  bool runSharingJob(std::function<void(SharingCalls&)> job) override;
+  JobEnd runTetheringJob(std::function<void(TetheringCalls&)> job,
+                         std::chrono::milliseconds budget) override;
+  JobEnd runSharingJob(std::function<void(SharingCalls&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
   std::optional<HostedNetworkStatus> hostedNetworkStatus() override;
   std::size_t ansiLength(const std::u16string& text) override;

@@ -39,7 +39,7 @@ struct Combase {
 const Combase& combase() {
   static const Combase functions = [] {
     Combase found;
-    const HMODULE module = LoadLibraryW(L"combase.dll");
+    const HMODULE module = loadSystemLibrary(L"combase.dll");
     if (module == nullptr) return found;
     found.roInitialize = lookUp<decltype(found.roInitialize)>(module, "RoInitialize");
     found.roUninitialize = lookUp<decltype(found.roUninitialize)>(module, "RoUninitialize");
@@ -304,7 +304,7 @@ bool win32HasMobileHotspot(const HandleWait& wait) {
   if (!api.complete()) return false;
   // Shared with the worker, which may outlive the wait.
   const auto found = std::make_shared<bool>(false);
-  const bool ended = runOffWindowThread(
+  const JobEnd end = runOffWindowThread(
       [&api, found] {
         const Apartment apartment(api);
         ComPtr<INetworkInformationStatics> network;
@@ -314,7 +314,7 @@ bool win32HasMobileHotspot(const HandleWait& wait) {
                  SUCCEEDED(activationFactory(api, kTetheringManagerClass, managers));
       },
       kTetheringStepTimeout, wait);
-  return ended && *found;
+  return end.kind == JobEnd::Kind::Ended && *found;
 }
 
 }  // namespace vanterel

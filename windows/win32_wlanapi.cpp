@@ -7,7 +7,7 @@ namespace vanterel {
 const Wlanapi& wlanapi() {
   static const Wlanapi functions = [] {
     Wlanapi found;
-    const HMODULE module = LoadLibraryW(L"wlanapi.dll");
+    const HMODULE module = loadSystemLibrary(L"wlanapi.dll");
     if (module == nullptr) {
       found.error = GetLastError();
       return found;

@@ -5,16 +5,17 @@
 #include <chrono>
 #include <functional>
 
+#include "hotspot/system.h"
 #include "windows/win32_command_runner.h"
 #include "windows/win32_handle.h"
 
 namespace vanterel {
 
 // Runs the work on a thread of its own and waits for it through `wait`, so
-// the window keeps painting. False when it had not ended in time: it is then
-// left to finish alone, so it must own all it touches; `leftRunning`, when
-// given, then holds its thread.
-bool runOffWindowThread(std::function<void()> work, std::chrono::milliseconds timeout,
-                        const HandleWait& wait, UniqueHandle* leftRunning = nullptr);
+// the window keeps painting. What it throws ends it as a failure, never the
+// program. When it has not ended in time it is left to finish alone, so it
+// must own all it touches; `leftRunning`, when given, then holds its thread.
+JobEnd runOffWindowThread(std::function<void()> work, std::chrono::milliseconds timeout,
+                          const HandleWait& wait, UniqueHandle* leftRunning = nullptr);
 
 }  // namespace vanterel

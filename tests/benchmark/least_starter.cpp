@@ -29,11 +29,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::wstring mutableLine = line;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(cmd.c_str(), &mutableLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started)) {
+    // As a hidden step is started: no console window, in the system folder.
+    if (!CreateProcessW(cmd.c_str(), &mutableLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, folder, &startup, &started)) {
       return 1;
     }
     WaitForSingleObject(started.hProcess, INFINITE);

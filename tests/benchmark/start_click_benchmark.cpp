@@ -125,7 +125,7 @@ std::optional<double> timeBaseline(const std::wstring& baseline, std::string& pr
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = childOutput.get();
   startup.hStdError = childOutput.get();
-  const e2e::ProcessStart start{baseline, L"\"" + baseline + L"\"", true, 0, nullptr, &startup};
+  const e2e::ProcessStart start{baseline, L"\"" + baseline + L"\"", true, 0, nullptr, &startup, {}};
   PROCESS_INFORMATION started{};
   if (const DWORD failed = e2e::startProcess(start, started)) {
     problem = "least_starter.exe could not start: error " + std::to_string(failed);

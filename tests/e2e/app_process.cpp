@@ -8,13 +8,14 @@ namespace vanterel::e2e {
 AppProcess::~AppProcess() { terminate(); }
 
 bool AppProcess::start(const std::wstring& program, const EnvironmentChanges& changes,
-                       std::wstring& error) {
+                       std::wstring& error, const std::wstring& folder) {
   std::wstring environment = environmentBlock(changes);
   ProcessStart start;
   start.application = program;
   start.commandLine = L"\"" + program + L"\"";
   start.flags = CREATE_UNICODE_ENVIRONMENT;
   start.environment = &environment[0];
+  start.folder = folder;
   PROCESS_INFORMATION started{};
   if (const DWORD failed = startProcess(start, started)) {
     error = L"CreateProcess failed with error " + std::to_wstring(failed);

@@ -21,8 +21,10 @@ class AppProcess {
   ~AppProcess();
 
   // Starts the program with the driver's environment, where `changes` sets
-  // (or replaces) variables. False, with the reason, when it cannot start.
-  bool start(const std::wstring& program, const EnvironmentChanges& changes, std::wstring& error);
+  // (or replaces) variables, in `folder` (empty: the driver's current one).
+  // False, with the reason, when it cannot start.
+  bool start(const std::wstring& program, const EnvironmentChanges& changes, std::wstring& error,
+             const std::wstring& folder = L"");
 
   DWORD id() const { return id_; }
   bool running() const;

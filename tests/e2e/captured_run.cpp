@@ -36,7 +36,7 @@ CapturedRun runCaptured(const std::wstring& application, const std::wstring& com
   startup.hStdError = childOutput.get();
   std::wstring environment = environmentBlock(changes);
   ProcessStart start{application,     commandLine, true, CREATE_UNICODE_ENVIRONMENT,
-                     &environment[0], &startup};
+                     &environment[0], &startup,    {}};
   PROCESS_INFORMATION started{};
   if (startProcess(start, started) != 0) return run;
   UniqueHandle process(started.hProcess);

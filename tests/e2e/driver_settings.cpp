@@ -21,6 +21,13 @@ const DriverSettings& driverSettings() {
   return settings;
 }
 
+std::wstring besideDriver(const wchar_t* name) {
+  wchar_t driver[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, driver, MAX_PATH);
+  const std::wstring path(driver, length);
+  return path.substr(0, path.find_last_of(L'\\') + 1) + name;
+}
+
 std::wstring currentTestFile(const wchar_t* suffix) {
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string(test->test_suite_name()) + "." + test->name();

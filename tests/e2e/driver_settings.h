@@ -16,4 +16,7 @@ const DriverSettings& driverSettings();
 // A file in the work folder named after the running test and `suffix`.
 std::wstring currentTestFile(const wchar_t* suffix);
 
+// A file built beside the driver, by its full path.
+std::wstring besideDriver(const wchar_t* name);
+
 }  // namespace vanterel::e2e

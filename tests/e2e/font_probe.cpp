@@ -4,6 +4,7 @@
 
 #include "windows/win32_handle.h"
 #include "windows/win32_library.h"
+#include "tests/e2e/driver_settings.h"
 #include "tests/e2e/font_query.h"
 #include "tests/e2e/window_probe.h"
 
@@ -12,13 +13,7 @@ namespace {
 
 // The hook library sits beside the driver.
 HMODULE fontHookLibrary() {
-  static HMODULE library = [] {
-    wchar_t driver[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, driver, MAX_PATH);
-    std::wstring path(driver, length);
-    path = path.substr(0, path.find_last_of(L'\\') + 1) + kFontHookLibrary;
-    return LoadLibraryW(path.c_str());
-  }();
+  static HMODULE library = LoadLibraryW(besideDriver(kFontHookLibrary).c_str());
   return library;
 }
 

@@ -21,8 +21,9 @@ DWORD startProcess(const ProcessStart& start, PROCESS_INFORMATION& started,
         std::wstring line = start.commandLine;
         started = PROCESS_INFORMATION{};
         return CreateProcessW(start.application.c_str(), &line[0], nullptr, nullptr,
-                              start.inheritHandles, start.flags, start.environment, nullptr,
-                              &startup, &started)
+                              start.inheritHandles, start.flags, start.environment,
+                              start.folder.empty() ? nullptr : start.folder.c_str(), &startup,
+                              &started)
                    ? 0
                    : GetLastError();
       },

@@ -7,7 +7,7 @@
 
 namespace vanterel::e2e {
 
-// What CreateProcessW takes, but the security attributes and the folder.
+// What CreateProcessW takes, but the security attributes.
 struct ProcessStart {
   std::wstring application;
   std::wstring commandLine;
@@ -15,6 +15,7 @@ struct ProcessStart {
   DWORD flags = 0;
   void* environment = nullptr;
   STARTUPINFOW* startup = nullptr;  // null: a plain one
+  std::wstring folder;              // empty: the driver's current folder
 };
 
 // CreateProcessW, tried again when Wine refuses the start with its internal

@@ -69,12 +69,18 @@ void VanterelTest::SetUp() {
 
 void VanterelTest::openProgram() {
   std::wstring error;
-  ASSERT_TRUE(process_.start(driverSettings().program, environment_, error)) << utf8(error);
+  const std::wstring& program = program_.empty() ? driverSettings().program : program_;
+  ASSERT_TRUE(process_.start(program, environment_, error, folder_)) << utf8(error);
   ASSERT_TRUE(waitUntil([&] { return (window_ = findMainWindow(process_.id())) != nullptr; },
                         kWindowTimeout))
       << "no visible main window";
   // Answered only once the program's thread takes messages.
   ASSERT_TRUE(ask(window_, WM_NULL).has_value());
+}
+
+void VanterelTest::startFrom(const std::wstring& program, const std::wstring& folder) {
+  program_ = program;
+  folder_ = folder;
 }
 
 std::wstring VanterelTest::sharingRecordPath() {

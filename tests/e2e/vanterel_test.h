@@ -38,6 +38,9 @@ class VanterelTest : public ::testing::Test {
   // Starts the program, with the test's files, and finds its window: SetUp
   // does; a test may again once the program has ended.
   void openProgram();
+  // Which program SetUp starts, and in which folder: by default the
+  // driver's program, in the driver's folder. Called before SetUp.
+  void startFrom(const std::wstring& program, const std::wstring& folder);
   // The program's record of the sharing it found, kept across its runs.
   static std::wstring sharingRecordPath();
 
@@ -82,6 +85,8 @@ class VanterelTest : public ::testing::Test {
 
  private:
   AppProcess process_;
+  std::wstring program_;
+  std::wstring folder_;
   HWND window_ = nullptr;
   std::wstring netshLog_;
   std::wstring netshRules_;

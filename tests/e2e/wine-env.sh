@@ -9,9 +9,11 @@ export WINEDEBUG=-all
 # A Chinese system: console code page 936 (GBK), as the program's users have.
 export LANG=zh_CN.UTF-8
 export LC_ALL=zh_CN.UTF-8
-# The stand-in netsh.exe and wlanapi.dll instead of Wine's own; no Mono or Gecko installer
-# dialogs, no menu entries on the host.
-export WINEDLLOVERRIDES="netsh.exe=n;wlanapi=n;mscoree,mshtml=;winemenubuilder.exe=d"
+# The stand-in netsh.exe and wlanapi.dll instead of Wine's own; IP Helper
+# looked for as Windows does, which takes a DLL that is no KnownDLL from the
+# program's folder first (Wine takes its own unless native ones come first);
+# no Mono or Gecko installer dialogs, no menu entries on the host.
+export WINEDLLOVERRIDES="netsh.exe=n;wlanapi=n;iphlpapi=n,b;mscoree,mshtml=;winemenubuilder.exe=d"
 if [ -f "$vanterel_wine_dir/display" ]; then
   DISPLAY=$(cat "$vanterel_wine_dir/display")
   export DISPLAY

@@ -9,6 +9,7 @@
 #include "hotspot/program_record.h"
 #include "tests/hotspot/fake_record_file.h"
 #include "tests/hotspot/fake_sharing.h"
+#include "tests/hotspot/fake_system.h"
 
 namespace vanterel {
 namespace {
@@ -240,6 +241,39 @@ TEST(StopSharing, TurnsTheHotspotsPairOffAndGivesTheRecordedPairBack) {
     }
     EXPECT_EQ(rolesOf(sharing), c.after);
     EXPECT_EQ(record.text.has_value(), c.recordLeft);
+  }
+}
+
+// As the Windows side ends a job that throws std::bad_alloc.
+TEST(SharingDecisions, AJobThatThrowsFailsAtTheStepItWasOn) {
+  const struct {
+    bool stop;
+    SharingStep throwing;  // as the fake's calls name it
+    SharingStep reported;
+  } cases[] = {
+      {false, SharingStep::FindInternetConnection, SharingStep::FindInternetConnection},
+      {false, SharingStep::ReadSharing, SharingStep::ListConnections},
+      {false, SharingStep::SharePrivate, SharingStep::SharePrivate},
+      {true, SharingStep::DisableSharing, SharingStep::DisableSharing},
+      {true, SharingStep::SharePublic, SharingStep::RestorePublic},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.throwing));
+    FakeSystem system;
+    system.sharing.throwing = c.throwing;
+    if (c.stop) {
+      system.sharing.connections = {
+          {kOther}, {kInternet, Role::Public}, {kHosted, Role::Private}, {kOtherPrivate}};
+      system.record.text = recordOf(kOther, kOtherPrivate);
+    } else {
+      system.sharing.connections = usersPair();
+    }
+    const SharingOutcome outcome =
+        c.stop ? stopSharingHostedNetwork(system) : shareInternetWithHostedNetwork(system);
+    EXPECT_EQ(outcome.kind, Kind::Failed);
+    EXPECT_EQ(outcome.step, c.reported);
+    EXPECT_EQ(outcome.code, 0x8007000Eu);
+    EXPECT_EQ(outcome.systemText, system.systemMessage(0x8007000E));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "tests/hotspot/fake_sharing.h"
 
+#include <new>
+
 namespace vanterel {
 namespace {
 
@@ -49,6 +51,7 @@ std::optional<SharingFailure> FakeSharing::enableSharing(std::size_t connection,
 
 std::optional<SharingFailure> FakeSharing::answer(SharingStep step,
                                                   const std::u16string& connection) const {
+  if (throwing == step) throw std::bad_alloc();
   const bool here = failingOnly.empty() || connection == failingOnly;
   return failing && failing->step == step && here ? failing : std::nullopt;
 }

@@ -20,6 +20,8 @@ class FakeSharing final : public SharingCalls {
   std::vector<SharedConnection> connections = {{kFakeInternetGuid, SharingRole::None},
                                                {kFakeHostedGuid, SharingRole::None}};
   std::optional<SharingFailure> failing;
+  // The call at this step throws std::bad_alloc instead.
+  std::optional<SharingStep> throwing;
   // When set, changes fail only on this connection.
   std::u16string failingOnly;
   // "off <guid>", "public <guid>" or "private <guid>", tried or not.

@@ -1,5 +1,7 @@
 #include "tests/hotspot/fake_system.h"
 
+#include <new>
+
 #include "hotspot/message_text.h"
 
 namespace vanterel {
@@ -50,6 +52,7 @@ class PlayedTethering final : public TetheringCalls {
 
  private:
   TetheringCallEnd endOf(TetheringStep step) const {
+    if (system_.tetheringThrowsAt == step) throw std::bad_alloc();
     const TetheringRun& run = system_.tetheringAnswer;
     TetheringCallEnd end;
     if (run.step != step) return end;
@@ -73,20 +76,27 @@ class PlayedTethering final : public TetheringCalls {
   FakeSystem& system_;
 };
 
-}  // namespace
-
-bool FakeSystem::runTetheringJob(std::function<void(TetheringCalls&)> job,
-                                 std::chrono::milliseconds) {
-  PlayedTethering calls(*this);
-  job(calls);
-  return true;
+JobEnd endOfJob(const std::function<void()>& job) {
+  try {
+    job();
+  } catch (const std::bad_alloc&) {
+    return JobEnd{JobEnd::Kind::Failed, 0x8007000E};  // E_OUTOFMEMORY
+  }
+  return JobEnd{};
 }
 
-bool FakeSystem::runSharingJob(std::function<void(SharingCalls&)> job) {
+}  // namespace
+
+JobEnd FakeSystem::runTetheringJob(std::function<void(TetheringCalls&)> job,
+                                   std::chrono::milliseconds) {
+  PlayedTethering calls(*this);
+  return endOfJob([&] { job(calls); });
+}
+
+JobEnd FakeSystem::runSharingJob(std::function<void(SharingCalls&)> job) {
   sharingJobsAfter.push_back(launches.size());
-  if (sharingTimesOut) return false;
-  job(sharing);
-  return true;
+  if (sharingTimesOut) return JobEnd{JobEnd::Kind::TimedOut, 0};
+  return endOfJob([&] { job(sharing); });
 }
 
 std::u16string FakeSystem::systemMessage(std::uint32_t code) {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class FakeSystem final : public System {
   bool mobileHotspotOn = false;
   TetheringSettings tetheringSettings{u"Windows 热点 7", u"windows-own-key", 0};
   TetheringRun tetheringAnswer;
+  // The call at this step throws std::bad_alloc instead.
+  std::optional<TetheringStep> tetheringThrowsAt;
   std::vector<std::u16string> tetheringRequests;
 
   // wlanapi: it cannot be asked unless a test says what it answers.
@@ -43,8 +46,9 @@ class FakeSystem final : public System {
   CommandRun runCommand(const std::u16string& commandLine, WindowStyle style,
                         std::chrono::milliseconds timeout) override;
   bool hasMobileHotspot() override { return mobileHotspotPresent; }
-  bool runTetheringJob(std::function<void(TetheringCalls&)> job,
-                       std::chrono::milliseconds budget) override;
+  // Jobs end as system.h says, also when they throw.
+  JobEnd runTetheringJob(std::function<void(TetheringCalls&)> job,
+                         std::chrono::milliseconds budget) override;
 
   // The sharing calls each sharing job is given; a job that times out is
   // not run at all.
@@ -53,7 +57,7 @@ class FakeSystem final : public System {
   // For each sharing job, how many commands had been launched before it.
   std::vector<std::size_t> sharingJobsAfter;
 
-  bool runSharingJob(std::function<void(SharingCalls&)> job) override;
+  JobEnd runSharingJob(std::function<void(SharingCalls&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
   std::optional<HostedNetworkStatus> hostedNetworkStatus() override { return hostedNetwork; }
   // As a Chinese system's code page, GBK, takes them: a byte for ASCII, two

@@ -183,6 +183,19 @@ TEST(MobileHotspot, EachFailureNamesItsStepAndSaysWhatToDo) {
   EXPECT_FALSE(isRunning(form));
 }
 
+// As the Windows side ends a job that throws std::bad_alloc.
+TEST(MobileHotspot, ARequestThatThrowsFailsAtTheStepItWasOn) {
+  FakeMainWindow form;
+  FakeSystem system;
+  failHostingWith(system, kNoHostingDrivers);
+  system.mobileHotspotPresent = true;
+  system.tetheringThrowsAt = TetheringStep::Configure;
+  click(form, system, kName, kKey);
+  ASSERT_EQ(form.boxes.size(), 1u);
+  EXPECT_EQ(form.boxes[0].prompt, u"“设置移动热点”失败：系统返回错误代码 0x8007000E。");
+  EXPECT_FALSE(isRunning(form));
+}
+
 // Each call's end, as the calls play a run out, gives back that very run.
 TEST(MobileHotspot, TheRunSaysAtWhichCallAndHowTheRequestEnded) {
   using Outcome = TetheringRun::Outcome;

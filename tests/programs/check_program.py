@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Checks a built Windows program for what it promises its users: it starts on
-Windows 7 and imports nothing newer, it is built for address-space
+Windows 7 and imports nothing newer, and only DLLs that Windows takes from
+its own folder whatever lies beside the program, it is built for address-space
 randomisation and no-execute data, it is small, it carries its manifest,
 icon and version resource, and its header says nothing of when it was built.
 
@@ -26,6 +27,19 @@ NX_COMPAT = 0x0100
 HIGH_ENTROPY_VA = 0x0020
 PE32_MAGIC = {"x86": 0x010B, "x64": 0x020B}
 WINDOWS_GUI = 2
+
+# The DLLs the loader maps from the system folder alone, whatever lies beside
+# the program: the values of Windows 7 SP1's registry key
+# HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs. Any
+# other DLL a program imports is looked for in the program's folder first,
+# before any of its code can say otherwise.
+WINDOWS_7_KNOWN_DLLS = {
+    "advapi32.dll", "clbcatq.dll", "comdlg32.dll", "difxapi.dll", "gdi32.dll", "iertutil.dll",
+    "imagehlp.dll", "imm32.dll", "kernel32.dll", "lpk.dll", "msctf.dll", "msvcrt.dll",
+    "normaliz.dll", "nsi.dll", "ole32.dll", "oleaut32.dll", "psapi.dll", "rpcrt4.dll",
+    "sechost.dll", "setupapi.dll", "shell32.dll", "shlwapi.dll", "urlmon.dll", "user32.dll",
+    "usp10.dll", "wininet.dll", "wldap32.dll", "wow64.dll", "wow64win.dll", "ws2_32.dll",
+}
 
 SUPPORTED_OS = {
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}": "Windows 7",
@@ -117,6 +131,12 @@ def check_imports(program, options):
     if program.directory_size("Delay Import Directory") != 0:
         problems.append("delay-loaded imports, which this check cannot see")
     return problems
+
+
+def check_known_dlls(program, options):
+    imported = {dll for dll, _ in program.imports() if dll is not None}
+    return [f"{dll} is no KnownDLL of Windows 7: a file of that name beside the program would load"
+            for dll in sorted(imported) if dll.lower() not in WINDOWS_7_KNOWN_DLLS]
 
 
 def read_allowlist(path):
@@ -276,6 +296,7 @@ CHECKS = [
     ("reproducible header", check_reproducible_header),
     ("security flags", check_security_flags),
     ("imports", check_imports),
+    ("known DLLs", check_known_dlls),
     ("manifest", check_manifest),
     ("icon", check_icon),
     ("version resource", check_version),
