@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/password_switch.h"
+#include "hotspot/connected_devices.h"
 #include "hotspot/start_stop.h"
 
 namespace vanterel {
@@ -17,10 +18,12 @@ constexpr FontDescription kWindowFont{u"宋体", 90, 134, 400};
 
 }  // namespace
 
+// The status line takes a line of its own below the others, under the box
+// of Label6, which reaches 120 twips below where the controls end.
 const FormDescription Form1{
     u"Vanterel",
     4125,
-    2415,
+    2790,
     &kWindowFont,
     {{
         {Control::Text1, ControlClass::TextBox, 1080, 0, 2175, 375, u"", &kBoxFont, u"", nullptr},
@@ -40,6 +43,8 @@ const FormDescription Form1{
          Label5_Click},
         {Control::Label6, ControlClass::Label, 0, 2040, 3135, 495, kHomePage, nullptr, nullptr,
          nullptr},
+        {Control::Label7, ControlClass::Label, 240, 2535, 3765, 255, u"热点未开启", nullptr,
+         nullptr, Label7_Click},
     }},
 };
 

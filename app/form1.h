@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "hotspot/hotspot_session.h"
 #include "hotspot/main_window.h"
 #include "hotspot/system.h"
 
@@ -17,7 +18,7 @@ struct FontDescription {
   int weight;
 };
 
-using ClickHandler = void (*)(MainWindow&, System&);
+using ClickHandler = void (*)(MainWindow&, System&, HotspotSession&);
 
 // One control of the stored window description; positions in twips,
 // relative to the client area.

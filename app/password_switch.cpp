@@ -2,7 +2,7 @@
 
 namespace vanterel {
 
-void Label5_Click(MainWindow& form, System&) {
+void Label5_Click(MainWindow& form, System&, HotspotSession&) {
   if (!form.passwordChar(Control::Text2).empty()) {
     form.setPasswordChar(Control::Text2, u"");
     form.setCaption(Control::Label5, u"隐藏密码");

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/resource_ids.h"
+#include "hotspot/hotspot_watch.h"
 #include "windows/win32_text.h"
 
 namespace vanterel {
@@ -16,6 +17,13 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 // How often a waiting window reads its queue, even when nothing arrives.
 constexpr DWORD kQueueCheck = 250;
+// A look at the running hotspot every two seconds: a change shows within
+// three.
+constexpr UINT_PTR kLookTimer = 1;
+constexpr UINT kLookEvery = 2000;
+// What follows a job in the background, and wlanapi's word of a change.
+constexpr UINT kBackgroundDone = WM_APP + 1;
+constexpr UINT kHostedNetworkChanged = WM_APP + 2;
 
 std::size_t indexOf(Control control) { return static_cast<std::size_t>(control); }
 
@@ -119,7 +127,9 @@ bool Win32Form::create(HINSTANCE instance) {
   const std::wstring caption = toWide(description_.caption);
   window_ = CreateWindowExW(kWindowExStyle, kWindowClass, caption.c_str(), kWindowStyle, left, top,
                             width, height, nullptr, nullptr, instance, this);
-  return window_ != nullptr && createControls(instance);
+  if (window_ == nullptr) return false;
+  system_.postTo(window_, kBackgroundDone);
+  return createControls(instance);
 }
 
 HFONT Win32Form::fontFor(const FontDescription* font) {
@@ -203,6 +213,21 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case WM_TIMER:
+    case kHostedNetworkChanged:
+      // Never while a handler runs, which may itself be looking.
+      if (!inHandler_) lookAtRunningHotspot(*this, system_, session_);
+      return 0;
+    case kBackgroundDone: {
+      const std::unique_ptr<std::function<void()>> done(
+          reinterpret_cast<std::function<void()>*>(lParam));
+      // Busy, the window drops it: the next look tells again.
+      if (!inHandler_) runHandler(*done);
+      return 0;
+    }
+    case WM_POWERBROADCAST:
+      onPowerBroadcast(wParam);
+      return TRUE;
     case WM_CLOSE:
       // A handler still runs (a command or a message box): close afterwards.
       if (inHandler_) return 0;
@@ -224,18 +249,58 @@ void Win32Form::onCommand(int id, int notification) {
   const int clicked = control.kind == ControlClass::Label ? STN_CLICKED : BN_CLICKED;
   // One handler at a time, also when a click arrives while one waits.
   if (control.click == nullptr || notification != clicked || inHandler_) return;
-  inHandler_ = true;
   // What the user asked for, as the control said before its handler ran.
   wchar_t action[kLongestCaption] = {};
   GetWindowTextW(hwndOf(control.name), action, kLongestCaption);
+  runHandler([this, &control] { control.click(*this, system_, session_); }, action);
+}
+
+void Win32Form::runHandler(const std::function<void()>& handler, const wchar_t* action) {
+  inHandler_ = true;
   try {
-    control.click(*this, system_);
+    handler();
   } catch (const std::bad_alloc&) {
-    showFailedClick(window_, action, L"内存不足");
+    if (action != nullptr) showFailedClick(window_, action, L"内存不足");
   } catch (...) {
-    showFailedClick(window_, action, L"程序内部出错");
+    if (action != nullptr) showFailedClick(window_, action, L"程序内部出错");
   }
   inHandler_ = false;
+  if (resumePending_) {
+    resumePending_ = false;
+    runHandler([this] { computerResumed(*this, system_, session_); });
+    return;
+  }
+  followHotspot();
+}
+
+void Win32Form::followHotspot() {
+  if (window_ == nullptr) return;
+  if (session_.way == HotspotStart::NotStarted) {
+    KillTimer(window_, kLookTimer);
+    notifications_.reset();
+    return;
+  }
+  SetTimer(window_, kLookTimer, kLookEvery, nullptr);
+  if (session_.way == HotspotStart::HostedNetwork) {
+    if (!notifications_) {
+      notifications_ = std::make_unique<WlanNotifications>(window_, kHostedNetworkChanged);
+    }
+  } else {
+    notifications_.reset();
+  }
+}
+
+void Win32Form::onPowerBroadcast(WPARAM event) {
+  if (event == PBT_APMSUSPEND) {
+    computerSuspends(session_);
+  } else if (event == PBT_APMRESUMEAUTOMATIC) {
+    // Every resume brings this one; PBT_APMRESUMESUSPEND only a woken user.
+    if (inHandler_) {
+      resumePending_ = true;
+    } else {
+      runHandler([this] { computerResumed(*this, system_, session_); });
+    }
+  }
 }
 
 std::u16string Win32Form::text(Control control) const {

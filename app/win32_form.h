@@ -3,12 +3,16 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "app/form1.h"
 #include "hotspot/main_window.h"
+#include "hotspot/hotspot_session.h"
 #include "windows/win32_system.h"
+#include "windows/win32_wlan_notifications.h"
 
 namespace vanterel {
 
@@ -42,6 +46,15 @@ class Win32Form final : public MainWindow {
   bool create(HINSTANCE instance);
   bool createControls(HINSTANCE instance);
   void onCommand(int id, int notification);
+  // Runs what reaches the window's own code, one at a time, the busy flag
+  // raised meanwhile; then the window follows its hotspot. A handler that
+  // throws is told of in a box naming the user's `action`; one the user did
+  // not ask for (null) shows no box by itself.
+  void runHandler(const std::function<void()>& handler, const wchar_t* action = nullptr);
+  // While its hotspot runs, the window looks at it every few seconds and
+  // when wlanapi tells of a change; idle, it watches nothing.
+  void followHotspot();
+  void onPowerBroadcast(WPARAM event);
   // Waits for the system with the wait cursor up, painting but taking no input.
   bool waitWhileBusy(HANDLE handle, DWORD milliseconds);
   bool waitPumpingPaint(HANDLE handle, DWORD milliseconds);
@@ -57,7 +70,11 @@ class Win32Form final : public MainWindow {
   HWND focusBeforeDeactivation_ = nullptr;
   bool inHandler_ = false;
   bool busy_ = false;
+  // A resume that came while a handler ran, for when it has ended.
+  bool resumePending_ = false;
   Win32System system_;
+  HotspotSession session_;
+  std::unique_ptr<WlanNotifications> notifications_;
 };
 
 }  // namespace vanterel

@@ -36,6 +36,10 @@ std::vector<Step> startSteps(const std::u16string& networkName, const std::u16st
   };
 }
 
+Step restartStep() {
+  return {u"重新启动承载网络", u"cmd /c netsh wlan start hostednetwork", WindowStyle::Hidden};
+}
+
 Step showDriversStep() {
   return {u"查看无线网卡驱动", u"cmd /c netsh wlan show drivers", WindowStyle::Hidden};
 }

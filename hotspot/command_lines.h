@@ -29,6 +29,9 @@ Step stopStep();
 // command_line_encoding.h); check them with refusalOf first.
 std::vector<Step> startSteps(const std::u16string& networkName, const std::u16string& networkKey);
 
+// Starts the hosted network again, as it was set, after the computer slept.
+Step restartStep();
+
 // Lists the wireless drivers and whether they can host a network; run
 // after a failed start to tell the user why.
 Step showDriversStep();

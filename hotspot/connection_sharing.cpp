@@ -1,5 +1,6 @@
 #include "hotspot/connection_sharing.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -260,7 +261,17 @@ SharingOutcome stopSharing(SharingCalls& sharing, RecordFile& file) {
 }
 
 SharingOutcome shareInternetWithHostedNetwork(System& system) {
-  return runSharingDecision(system, shareInternet, false);
+  // Windows makes the hosted network's adapter when the network first
+  // starts, and the sharing manager may list it only a moment later.
+  constexpr int kListings = 10;
+  constexpr std::chrono::milliseconds kBetweenListings{500};
+  SharingOutcome outcome = runSharingDecision(system, shareInternet, false);
+  for (int listed = 1; outcome.kind == SharingOutcome::Kind::HostedNotListed && listed < kListings;
+       ++listed) {
+    system.pause(kBetweenListings);
+    outcome = runSharingDecision(system, shareInternet, false);
+  }
+  return outcome;
 }
 
 SharingOutcome stopSharingHostedNetwork(System& system) {

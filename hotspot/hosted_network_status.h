@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace vanterel {
 
@@ -17,6 +20,8 @@ struct HostedNetworkStatus {
   std::size_t adapters = 0;
   // Whether some adapter has a radio on, in software and in hardware.
   bool radioOn = false;
+  // The MAC addresses of the devices connected and let in, while active.
+  std::vector<std::array<std::uint8_t, 6>> peers;
 };
 
 }  // namespace vanterel

@@ -6,6 +6,7 @@
 #include "hotspot/netsh_steps.h"
 #include "hotspot/network_name.h"
 #include "hotspot/sharing_notice.h"
+#include "hotspot/window_state.h"
 
 namespace vanterel {
 namespace {
@@ -45,9 +46,7 @@ HotspotStart startHotspot(MainWindow& form, System& system, const std::u16string
                                     : u"";
   form.msgBox(u"无线局域网开启成功 ssid= " + networkName + u"  密码=" + networkKey, kOkOnly,
               u"成功");
-  form.setCaption(Control::Command1, u"关闭无线");
-  form.setEnabled(Control::Text1, kFalse);
-  form.setEnabled(Control::Text2, kFalse);
+  switchToRunning(form);
   if (!notice.empty()) form.msgBox(notice, kOkOnly, u"提示");
   return started;
 }

@@ -2,17 +2,11 @@
 
 #include <string>
 
+#include "hotspot/hotspot_look.h"
 #include "hotspot/main_window.h"
 #include "hotspot/system.h"
 
 namespace vanterel {
-
-// How a start left the hotspot.
-enum class HotspotStart {
-  NotStarted,     // refused or failed; the window stays idle
-  HostedNetwork,  // netsh's hosted network, sharing the Internet connection
-  MobileHotspot,  // Windows' Mobile hotspot, which shares by itself
-};
 
 // Starts the hotspot with the checked name and key: the hosted network, or
 // the Mobile hotspot where the adapter cannot host. Once on, shares the

@@ -16,8 +16,9 @@ enum class Control {
   Label4,
   Label5,
   Label6,
+  Label7,
 };
-constexpr std::size_t kControlCount = 9;
+constexpr std::size_t kControlCount = 10;
 
 // Each control's dialog id: from 1001 on, in tab order, clear of IDOK and
 // IDCANCEL, which dialog navigation sends for Enter and Escape.

@@ -13,10 +13,10 @@ namespace {
 
 // What each request may take on the worker: its awaited calls, one step's
 // time each, and the quick calls around them within one more.
-constexpr auto kStateQueryBudget = kTetheringStepTimeout;
+constexpr auto kQueryBudget = kTetheringStepTimeout;
 constexpr auto kStopBudget = 2 * kTetheringStepTimeout;
 constexpr auto kStartBudget = 3 * kTetheringStepTimeout;
-constexpr auto kGiveBackBudget = 2 * kTetheringStepTimeout;
+constexpr auto kGiveBackBudget = 3 * kTetheringStepTimeout;
 
 using TetheringRequest = std::function<TetheringRun(TetheringCalls&, std::atomic<TetheringStep>&)>;
 
@@ -54,11 +54,18 @@ bool succeededElseShown(MainWindow& form, const TetheringRun& run) {
 
 }  // namespace
 
-bool mobileHotspotIsOn(System& system) {
-  const auto on = std::make_shared<std::atomic<bool>>(false);
+std::optional<TetheringLook> lookAtMobileHotspot(System& system) {
+  const auto looked = std::make_shared<std::optional<TetheringLook>>();
   const JobEnd end = system.runTetheringJob(
-      [on](TetheringCalls& calls) { *on = tetheringIsOn(calls); }, kStateQueryBudget);
-  return end.kind == JobEnd::Kind::Ended && *on;
+      [looked](TetheringCalls& calls) { *looked = lookAtTethering(calls); }, kQueryBudget);
+  return end.kind == JobEnd::Kind::Ended ? *looked : std::nullopt;
+}
+
+std::optional<std::vector<ConnectedDevice>> mobileHotspotDevices(System& system) {
+  const auto devices = std::make_shared<std::optional<std::vector<ConnectedDevice>>>();
+  const JobEnd end = system.runTetheringJob(
+      [devices](TetheringCalls& calls) { *devices = tetheringClients(calls); }, kQueryBudget);
+  return end.kind == JobEnd::Kind::Ended ? *devices : std::nullopt;
 }
 
 bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16string& ssid,
@@ -78,18 +85,30 @@ bool startMobileHotspotInstead(MainWindow& form, System& system, const std::u16s
 }
 
 bool stopMobileHotspot(MainWindow& form, System& system, std::u16string& notice) {
-  if (!succeededElseShown(
+  // One turned off already (elsewhere, or by its own timeout) is stopped.
+  const auto look = lookAtMobileHotspot(system);
+  const bool alreadyOff = look && look->state == TetheringState::Off;
+  if (!alreadyOff &&
+      !succeededElseShown(
           form, runTetheringRequest(system, kStopBudget, TetheringStep::Stop, stopTethering))) {
     return false;
   }
+  notice = giveMobileHotspotSettingsBack(system);
+  return true;
+}
+
+std::u16string giveMobileHotspotSettingsBack(System& system) {
   RecordFile& file = system.recordFile();
   const TetheringRun givenBack =
       runTetheringRequest(system, kGiveBackBudget, TetheringStep::Configure,
                           [&file](TetheringCalls& calls, std::atomic<TetheringStep>& step) {
                             return giveSettingsBack(calls, file, step);
                           });
-  notice = settingsBackNotice(givenBack, system.systemMessage(givenBack.error));
-  return true;
+  return settingsBackNotice(givenBack, system.systemMessage(givenBack.error));
+}
+
+TetheringRun restartMobileHotspot(System& system) {
+  return runTetheringRequest(system, kStopBudget, TetheringStep::Start, restartTethering);
 }
 
 }  // namespace vanterel

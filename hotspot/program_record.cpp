@@ -13,8 +13,9 @@ constexpr const char* kSharingOnlyFirstLine = "Vanterel sharing record 1";
 constexpr const char* kLastLine = "end";
 
 constexpr const char* kSharingKeys[] = {"hosted", "public", "private"};
-constexpr const char* kTetheringKeys[] = {"tethering-ssid", "tethering-passphrase",
-                                          "tethering-band", "given-ssid", "given-passphrase"};
+constexpr const char* kTetheringKeys[] = {"tethering-ssid",   "tethering-passphrase",
+                                          "tethering-band",   "given-ssid",
+                                          "given-passphrase", "timeout-turned-off"};
 
 // The record's "name=value" lines; a map would cost the program more than
 // the rest of the record.
@@ -127,10 +128,13 @@ std::optional<TetheringRecord> tetheringOf(const Fields& fields) {
   const auto givenSsid = fromHexText(*valueOf(fields, "given-ssid"));
   const auto givenPassphrase = fromHexText(*valueOf(fields, "given-passphrase"));
   const std::string& band = *valueOf(fields, "tethering-band");
-  if (!ssid || !passphrase || !givenSsid || !givenPassphrase || band.size() > 9) {
+  const std::string& timeout = *valueOf(fields, "timeout-turned-off");
+  if (!ssid || !passphrase || !givenSsid || !givenPassphrase || band.size() > 9 ||
+      (timeout != "yes" && timeout != "no")) {
     return std::nullopt;
   }
-  TetheringRecord record{{*ssid, *passphrase, std::nullopt}, *givenSsid, *givenPassphrase};
+  TetheringRecord record{
+      {*ssid, *passphrase, std::nullopt}, *givenSsid, *givenPassphrase, timeout == "yes"};
   if (!band.empty()) {
     std::int32_t value = 0;
     for (char digit : band) {
@@ -161,6 +165,7 @@ std::string formatProgramRecord(const ProgramRecord& record) {
     line("tethering-band", tethering.found.band ? std::to_string(*tethering.found.band) : "");
     line("given-ssid", hexText(tethering.givenSsid));
     line("given-passphrase", hexText(tethering.givenPassphrase));
+    line("timeout-turned-off", tethering.timeoutTurnedOff ? "yes" : "no");
   }
   return text + kLastLine + "\r\n";
 }

@@ -26,6 +26,9 @@ struct TetheringRecord {
   TetheringSettings found;
   std::u16string givenSsid;
   std::u16string givenPassphrase;
+  // The program turned the hotspot's no-connections timeout off; it goes
+  // on again with the settings.
+  bool timeoutTurnedOff = false;
 };
 
 // What the program keeps to give back, kept across its runs: each part only

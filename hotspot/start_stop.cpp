@@ -5,19 +5,17 @@
 
 #include "hotspot/hotspot_start.h"
 #include "hotspot/hotspot_stop.h"
+#include "hotspot/status_line.h"
+#include "hotspot/window_state.h"
 
 namespace vanterel {
 namespace {
 
 constexpr std::size_t kMinimumKeyLength = 16;
 
-bool bothEnabledAre(const MainWindow& form, int value) {
-  return form.enabled(Control::Text1) == value && form.enabled(Control::Text2) == value;
-}
-
 }  // namespace
 
-void Command1_Click(MainWindow& form, System& system) {
+void Command1_Click(MainWindow& form, System& system, HotspotSession& session) {
   bool lengthOk = true;
   bool startAllowed = true;
   std::u16string networkName;
@@ -33,7 +31,7 @@ void Command1_Click(MainWindow& form, System& system) {
   }
 
   if (lengthOk && bothEnabledAre(form, kFalse)) {
-    stopHotspot(form, system);
+    if (stopHotspot(form, system, session.way)) session.way = HotspotStart::NotStarted;
     startAllowed = false;
   }
 
@@ -50,7 +48,15 @@ void Command1_Click(MainWindow& form, System& system) {
   }
 
   if (lengthOk && bothEnabledAre(form, kTrue) && startAllowed) {
-    startHotspot(form, system, networkName, networkKey);
+    session.way = startHotspot(form, system, networkName, networkKey);
+    session.devices = 0;
+  }
+
+  // Whatever the status line said before, it follows the press.
+  if (session.way == HotspotStart::NotStarted) {
+    showIdle(form);
+  } else {
+    showRunning(form, session.way, session.devices);
   }
 }
 

@@ -32,26 +32,33 @@ bool asksForAdministrator(const std::u16string& output) {
          contains(output, u"elevation");
 }
 
+std::u16string howItEnded(const CommandRun& run) {
+  switch (run.outcome) {
+    case CommandRun::Outcome::CouldNotStart:
+      return u"无法启动命令解释器 cmd。";
+    case CommandRun::Outcome::TimedOut:
+      return u"命令在 " + decimal(kStepTimeout.count()) + u" 秒内没有结束，已被终止。";
+    case CommandRun::Outcome::Exited:
+      break;
+  }
+  return u"netsh 返回错误代码 " + decimal(run.exitCode) + u"。";
+}
+
 }  // namespace
 
 bool succeeded(const CommandRun& run) {
   return run.outcome == CommandRun::Outcome::Exited && run.exitCode == 0;
 }
 
+std::u16string failureReason(const CommandRun& run) {
+  const std::u16string output = trimmed(run.output);
+  const std::u16string firstLine = trimmed(output.substr(0, output.find_first_of(u"\r\n")));
+  return firstLine.empty() ? howItEnded(run) : firstLine;
+}
+
 std::u16string describeFailure(const Step& step, const CommandRun& run) {
-  std::u16string message = u"“" + step.name + u"”失败：";
+  std::u16string message = u"“" + step.name + u"”失败：" + howItEnded(run);
   const std::u16string output = shownOutput(run.output);
-  switch (run.outcome) {
-    case CommandRun::Outcome::CouldNotStart:
-      message += u"无法启动命令解释器 cmd。";
-      break;
-    case CommandRun::Outcome::TimedOut:
-      message += u"命令在 " + decimal(kStepTimeout.count()) + u" 秒内没有结束，已被终止。";
-      break;
-    case CommandRun::Outcome::Exited:
-      message += u"netsh 返回错误代码 " + decimal(run.exitCode) + u"。";
-      break;
-  }
   if (!output.empty()) message += u"\r\n\r\n" + output;
   if (asksForAdministrator(run.output)) {
     message += u"\r\n\r\n请右键单击本程序，选择“以管理员身份运行”。";

@@ -5,9 +5,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "hotspot/command_run.h"
 #include "hotspot/hosted_network_status.h"
+#include "hotspot/hotspot_look.h"
 #include "hotspot/record_file.h"
 #include "hotspot/sharing_calls.h"
 #include "hotspot/tethering_calls.h"
@@ -23,6 +25,17 @@ struct JobEnd {
   };
   Kind kind = Kind::Ended;
   std::uint32_t error = 0;
+};
+
+// What a job in the background may ask, on its own thread.
+class BackgroundCalls {
+ public:
+  virtual ~BackgroundCalls() = default;
+
+  // As System::hostedNetworkStatus.
+  virtual std::optional<HostedNetworkStatus> hostedNetworkStatus() = 0;
+  // The Mobile hotspot's calls, made on this thread.
+  virtual TetheringCalls& tethering() = 0;
 };
 
 // What the click handlers ask of the computer, apart from the window. The
@@ -54,6 +67,18 @@ class System {
   // The hosted network and the wireless adapters, as wlanapi tells them;
   // nothing when wlanapi cannot be asked (missing, or a call failed).
   virtual std::optional<HostedNetworkStatus> hostedNetworkStatus() = 0;
+  // The devices connected to the hosted network, with the addresses its
+  // adapter's neighbour table has for them; nothing when that cannot be
+  // asked.
+  virtual std::optional<std::vector<ConnectedDevice>> hostedNetworkDevices() = 0;
+  // Lets the time pass, the window painting meanwhile.
+  virtual void pause(std::chrono::milliseconds duration) = 0;
+  // Runs the job on a thread of its own, without waiting for it; once it
+  // has ended, `done` runs on the window's thread, unless the window is
+  // gone or busy with a handler by then. One job at a time: false, and
+  // nothing run, while one is under way.
+  virtual bool runInBackground(std::function<void(BackgroundCalls&)> job,
+                               std::function<void()> done) = 0;
   // How many bytes the text takes in the system's ANSI code page, in which
   // Windows sends a network's name.
   virtual std::size_t ansiLength(const std::u16string& text) = 0;

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "hotspot/hotspot_look.h"
 #include "hotspot/tethering_run.h"
 
 namespace vanterel {
@@ -58,7 +60,14 @@ class TetheringCalls {
   virtual TetheringCallEnd configure(const TetheringSettings& settings) = 0;
   virtual TetheringCallEnd start(TetheringAnswer& answer) = 0;
   virtual TetheringCallEnd stop(TetheringAnswer& answer) = 0;
-  virtual TetheringCallEnd isOn(bool& on) = 0;
+  // Its operational state and how many devices are connected.
+  virtual TetheringCallEnd look(TetheringLook& look) = 0;
+  // The devices connected (Windows 10 1703 and later).
+  virtual TetheringCallEnd clients(std::vector<ConnectedDevice>& devices) = 0;
+  // Whether it turns itself off a while after the last device left, and
+  // turning that on or off (Windows 10 2004 and later).
+  virtual TetheringCallEnd noConnectionsTimeout(bool& enabled) = 0;
+  virtual TetheringCallEnd setNoConnectionsTimeout(bool enabled) = 0;
 };
 
 }  // namespace vanterel

@@ -44,26 +44,26 @@ std::u16string meaningOf(TetheringStatus status) {
 
 }  // namespace
 
-std::u16string describeTetheringFailure(const TetheringRun& run) {
-  std::u16string message = u"“" + stepName(run.step) + u"”失败：";
+std::u16string tetheringFailureReason(const TetheringRun& run) {
   switch (run.outcome) {
     case TetheringRun::Outcome::Succeeded:
       return u"";
     case TetheringRun::Outcome::NoConnection:
-      message +=
-          u"移动热点需要共享一个已连接的网络，这台电脑现在没有连接到网络。请先连接网络后再试。";
-      break;
+      return u"移动热点需要共享一个已连接的网络，这台电脑现在没有连接到网络。请先连接网络后再试。";
     case TetheringRun::Outcome::Refused:
-      message += meaningOf(run.status);
-      break;
+      return meaningOf(run.status);
     case TetheringRun::Outcome::CallFailed:
-      message += u"系统返回错误代码 0x" + hexadecimal(run.error, 8) + u"。";
-      break;
+      return u"系统返回错误代码 0x" + hexadecimal(run.error, 8) + u"。";
     case TetheringRun::Outcome::TimedOut:
-      message += u"系统在 " + decimal(kTetheringStepTimeout.count()) +
-                 u" 秒内没有完成，已放弃。请稍后再试。";
       break;
   }
+  return u"系统在 " + decimal(kTetheringStepTimeout.count()) +
+         u" 秒内没有完成，已放弃。请稍后再试。";
+}
+
+std::u16string describeTetheringFailure(const TetheringRun& run) {
+  if (run.outcome == TetheringRun::Outcome::Succeeded) return u"";
+  std::u16string message = u"“" + stepName(run.step) + u"”失败：" + tetheringFailureReason(run);
   if (!run.additionalMessage.empty()) message += u"\r\n\r\n" + run.additionalMessage;
   return message;
 }

@@ -6,6 +6,9 @@
 
 namespace vanterel {
 
+// What a failed request means and what to do, in a sentence or two.
+std::u16string tetheringFailureReason(const TetheringRun& run);
+
 // The message that tells the user which step of the Mobile hotspot failed,
 // what that means and what to do; empty when the request succeeded.
 std::u16string describeTetheringFailure(const TetheringRun& run);

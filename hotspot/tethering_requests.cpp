@@ -52,6 +52,18 @@ void forgetSettings(RecordFile& file, ProgramRecord record) {
   keepProgramRecord(file, record);
 }
 
+// The hotspot stays on while the program's runs without a device, until its
+// stop: the no-connections timeout goes off for as long, where it is on.
+void keepOnWithoutDevices(TetheringCalls& calls, RecordFile& file) {
+  bool enabled = false;
+  if (!isDone(calls.noConnectionsTimeout(enabled)) || !enabled) return;
+  if (!isDone(calls.setNoConnectionsTimeout(false))) return;
+  ProgramRecord record = parseProgramRecord(file.read()).value_or(ProgramRecord{});
+  if (!record.tethering) return;
+  record.tethering->timeoutTurnedOff = true;
+  keepProgramRecord(file, record);
+}
+
 // After a start that failed: the settings found, quietly; the record keeps
 // them for the stop to try again when that fails too.
 void undoConfiguration(TetheringCalls& calls, RecordFile& file) {
@@ -85,8 +97,23 @@ TetheringRun startTethering(TetheringCalls& calls, RecordFile& file, const std::
   if (end.kind == TetheringCallEnd::Kind::TimedOut) return endedAt(TetheringStep::Start, end);
   const TetheringRun run =
       isDone(end) ? answered(TetheringStep::Start, answer) : endedAt(TetheringStep::Start, end);
-  if (run.outcome != TetheringRun::Outcome::Succeeded) undoConfiguration(calls, file);
+  if (run.outcome != TetheringRun::Outcome::Succeeded) {
+    undoConfiguration(calls, file);
+  } else {
+    keepOnWithoutDevices(calls, file);
+  }
   return run;
+}
+
+TetheringRun restartTethering(TetheringCalls& calls, std::atomic<TetheringStep>& step) {
+  step = TetheringStep::Start;
+  bool connected = false;
+  TetheringCallEnd end = calls.openManager(connected);
+  if (!isDone(end)) return endedAt(TetheringStep::Start, end);
+  if (!connected) return ran(TetheringStep::Start, TetheringRun::Outcome::NoConnection);
+  TetheringAnswer answer;
+  if (!isDone(end = calls.start(answer))) return endedAt(TetheringStep::Start, end);
+  return answered(TetheringStep::Start, answer);
 }
 
 TetheringRun giveSettingsBack(TetheringCalls& calls, RecordFile& file,
@@ -101,6 +128,9 @@ TetheringRun giveSettingsBack(TetheringCalls& calls, RecordFile& file,
   // Settings the user has made anew since stay as they are.
   if (isDone(end) && connected && stillGiven(*record->tethering, now)) {
     end = calls.configure(record->tethering->found);
+  }
+  if (isDone(end) && connected && record->tethering->timeoutTurnedOff) {
+    end = calls.setNoConnectionsTimeout(true);
   }
   // Told or not, they are forgotten: a later stop could only try the same.
   forgetSettings(file, *record);
@@ -120,10 +150,25 @@ TetheringRun stopTethering(TetheringCalls& calls, std::atomic<TetheringStep>& st
   return answered(TetheringStep::Stop, answer);
 }
 
-bool tetheringIsOn(TetheringCalls& calls) {
+std::optional<TetheringLook> lookAtTethering(TetheringCalls& calls) {
   bool connected = false;
-  bool on = false;
-  return isDone(calls.openManager(connected)) && connected && isDone(calls.isOn(on)) && on;
+  TetheringLook look;
+  if (!isDone(calls.openManager(connected))) return std::nullopt;
+  // Without a connection to share there is no Mobile hotspot.
+  if (!connected) {
+    look.state = TetheringState::Off;
+    return look;
+  }
+  if (!isDone(calls.look(look))) return std::nullopt;
+  return look;
+}
+
+std::optional<std::vector<ConnectedDevice>> tetheringClients(TetheringCalls& calls) {
+  bool connected = false;
+  std::vector<ConnectedDevice> devices;
+  if (!isDone(calls.openManager(connected))) return std::nullopt;
+  if (connected && !isDone(calls.clients(devices))) return std::nullopt;
+  return devices;
 }
 
 }  // namespace vanterel

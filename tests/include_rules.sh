@@ -6,7 +6,7 @@
 # Usage: include_rules.sh SOURCE_DIR
 set -uo pipefail
 cd "$1" || exit 1
-interfaces='command_run|hosted_network_status|main_window|record_file|sharing_calls|system|tethering_calls|tethering_run'
+interfaces='command_run|hosted_network_status|hotspot_look|main_window|record_file|sharing_calls|system|tethering_calls|tethering_run'
 broken=0
 offend() {
   [ -n "$2" ] || return 0
@@ -19,5 +19,5 @@ offend "hotspot/ includes more than itself and the standard library" \
 offend "windows/ includes a decision or the window" \
   "$(grep -rn '#include "' windows | grep -v -E "#include \"(windows/|hotspot/($interfaces)\\.h\")")"
 offend "windows/ calls a decision" \
-  "$(grep -rn -E '\b(shareInternet|stopSharing|startTethering|stopTethering|giveSettingsBack|tetheringIsOn)[A-Za-z]*\(' windows)"
+  "$(grep -rn -E '\b(shareInternet|stopSharing|startTethering|stopTethering|restartTethering|giveSettingsBack|lookAtTethering|tetheringClients|hotspotLooked|lookAtRunningHotspot)[A-Za-z]*\(' windows)"
 exit "$broken"

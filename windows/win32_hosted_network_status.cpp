@@ -1,5 +1,8 @@
 #include "windows/win32_hosted_network_status.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "windows/win32_wlanapi.h"
 
 namespace vanterel {
@@ -61,6 +64,13 @@ std::optional<HostedNetworkStatus> queryHostedNetworkStatus() {
   switch (hosted->hostedNetworkState) {
     case kWlanHostedNetworkActive:
       status.state = HostedNetworkStatus::State::Active;
+      for (DWORD i = 0; i < hosted->numberOfPeers; ++i) {
+        const WlanHostedNetworkPeerState& peer = hosted->peerList[i];
+        if (peer.peerAuthState != kWlanHostedNetworkPeerAuthenticated) continue;
+        std::array<std::uint8_t, 6> address{};
+        std::copy(std::begin(peer.peerMacAddress), std::end(peer.peerMacAddress), address.begin());
+        status.peers.push_back(address);
+      }
       break;
     case kWlanHostedNetworkIdle:
       status.state = HostedNetworkStatus::State::Idle;

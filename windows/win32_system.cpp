@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "windows/win32_hosted_network_devices.h"
 #include "windows/win32_hosted_network_status.h"
 #include "windows/win32_sharing_calls.h"
 #include "windows/win32_tethering_calls.h"
@@ -63,6 +64,24 @@ std::optional<HostedNetworkStatus> Win32System::hostedNetworkStatus() {
   const JobEnd end = runOffWindowThread([status] { *status = queryHostedNetworkStatus(); },
                                         kWlanQueryBudget, wait_);
   return end.kind == JobEnd::Kind::Ended ? *status : std::nullopt;
+}
+
+std::optional<std::vector<ConnectedDevice>> Win32System::hostedNetworkDevices() {
+  const auto devices = std::make_shared<std::optional<std::vector<ConnectedDevice>>>();
+  const JobEnd end = runOffWindowThread([devices] { *devices = queryHostedNetworkDevices(); },
+                                        kWlanQueryBudget, wait_);
+  return end.kind == JobEnd::Kind::Ended ? *devices : std::nullopt;
+}
+
+void Win32System::pause(std::chrono::milliseconds duration) {
+  // An event that nothing sets: the wait lasts the whole time.
+  const UniqueHandle never(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  if (never) wait_(never.get(), static_cast<DWORD>(duration.count()));
+}
+
+bool Win32System::runInBackground(std::function<void(BackgroundCalls&)> job,
+                                  std::function<void()> done) {
+  return background_.run(std::move(job), std::move(done));
 }
 
 std::size_t Win32System::ansiLength(const std::u16string& text) {

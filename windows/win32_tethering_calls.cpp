@@ -289,14 +289,88 @@ TetheringCallEnd Win32TetheringCalls::stop(TetheringAnswer& answer) {
   return FAILED(error) ? failed(error) : resultOf(runtime_->api, stopped, answer);
 }
 
-TetheringCallEnd Win32TetheringCalls::isOn(bool& on) {
-  on = false;
+TetheringCallEnd Win32TetheringCalls::look(TetheringLook& look) {
   if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
-  auto state = TetheringOperationalState::Unknown;
-  const HRESULT error = runtime_->manager->get_TetheringOperationalState(&state);
+  auto state = TetheringState::Unknown;
+  HRESULT error = runtime_->manager->get_TetheringOperationalState(&state);
   if (FAILED(error)) return failed(error);
-  on = state == TetheringOperationalState::On;
+  UINT32 clients = 0;
+  if (FAILED(error = runtime_->manager->get_ClientCount(&clients))) return failed(error);
+  look.state = state;
+  look.clients = clients;
   return done();
+}
+
+TetheringCallEnd Win32TetheringCalls::clients(std::vector<ConnectedDevice>& devices) {
+  if (!runtime_ || !runtime_->manager) return failed(E_UNEXPECTED);
+  const Combase& api = runtime_->api;
+  ComPtr<INetworkOperatorTetheringClientManager> manager;
+  HRESULT error =
+      runtime_->manager->QueryInterface(INetworkOperatorTetheringClientManager::kIid,
+                                        reinterpret_cast<void**>(manager.ReleaseAndGetAddressOf()));
+  if (FAILED(error)) return failed(error);
+  ComPtr<IVectorViewOf<INetworkOperatorTetheringClient>> listed;
+  if (FAILED(error = manager->GetTetheringClients(listed.ReleaseAndGetAddressOf()))) {
+    return failed(error);
+  }
+  UINT32 count = 0;
+  if (!listed || FAILED(error = listed->get_Size(&count))) return failed(error);
+  for (UINT32 i = 0; i < count; ++i) {
+    ComPtr<INetworkOperatorTetheringClient> client;
+    if (FAILED(error = listed->GetAt(i, client.ReleaseAndGetAddressOf()))) return failed(error);
+    ConnectedDevice device;
+    HSTRING mac = nullptr;
+    if (SUCCEEDED(client->get_MacAddress(&mac))) device.mac = takeText(api, mac);
+    ComPtr<IVectorViewOf<IHostName>> names;
+    UINT32 nameCount = 0;
+    if (SUCCEEDED(client->get_HostNames(names.ReleaseAndGetAddressOf())) && names &&
+        SUCCEEDED(names->get_Size(&nameCount))) {
+      for (UINT32 j = 0; j < nameCount; ++j) {
+        ComPtr<IHostName> name;
+        INT32 type = 0;
+        HSTRING text = nullptr;
+        if (FAILED(names->GetAt(j, name.ReleaseAndGetAddressOf())) || !name ||
+            FAILED(name->get_Type(&type)) || FAILED(name->get_DisplayName(&text))) {
+          continue;
+        }
+        const std::u16string shown = takeText(api, text);
+        if (type == static_cast<INT32>(HostNameType::Ipv4) && device.ipv4.empty()) {
+          device.ipv4 = shown;
+        } else if (type == static_cast<INT32>(HostNameType::DomainName) && device.name.empty()) {
+          device.name = shown;
+        }
+      }
+    }
+    devices.push_back(device);
+  }
+  return done();
+}
+
+TetheringCallEnd Win32TetheringCalls::noConnectionsTimeout(bool& enabled) {
+  if (!runtime_) return failed(REGDB_E_CLASSNOTREG);
+  ComPtr<INetworkOperatorTetheringManagerStatics4> managers;
+  HRESULT error = activationFactory(runtime_->api, kTetheringManagerClass, managers);
+  if (FAILED(error)) return failed(error);
+  ::boolean on = 0;
+  if (FAILED(error = managers->IsNoConnectionsTimeoutEnabled(&on))) return failed(error);
+  enabled = on != 0;
+  return done();
+}
+
+TetheringCallEnd Win32TetheringCalls::setNoConnectionsTimeout(bool enabled) {
+  if (!runtime_) return failed(REGDB_E_CLASSNOTREG);
+  ComPtr<INetworkOperatorTetheringManagerStatics4> managers;
+  HRESULT error = activationFactory(runtime_->api, kTetheringManagerClass, managers);
+  if (FAILED(error)) return failed(error);
+  ComPtr<IAsyncAction> changed;
+  error = enabled ? managers->EnableNoConnectionsTimeoutAsync(changed.ReleaseAndGetAddressOf())
+                  : managers->DisableNoConnectionsTimeoutAsync(changed.ReleaseAndGetAddressOf());
+  if (FAILED(error)) return failed(error);
+  const Awaited awaited = await(changed.Get(), error);
+  if (awaited == Awaited::Completed && FAILED(error = changed->GetResults())) {
+    return failed(error);
+  }
+  return endOf(awaited, error);
 }
 
 bool win32HasMobileHotspot(const HandleWait& wait) {

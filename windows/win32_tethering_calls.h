@@ -27,7 +27,10 @@ class Win32TetheringCalls final : public TetheringCalls {
   TetheringCallEnd configure(const TetheringSettings& settings) override;
   TetheringCallEnd start(TetheringAnswer& answer) override;
   TetheringCallEnd stop(TetheringAnswer& answer) override;
-  TetheringCallEnd isOn(bool& on) override;
+  TetheringCallEnd look(TetheringLook& look) override;
+  TetheringCallEnd clients(std::vector<ConnectedDevice>& devices) override;
+  TetheringCallEnd noConnectionsTimeout(bool& enabled) override;
+  TetheringCallEnd setNoConnectionsTimeout(bool enabled) override;
 
  private:
   struct Runtime;

@@ -12,6 +12,9 @@ enum WlanHostedNetworkState : int {
   kWlanHostedNetworkActive,
 };
 
+// WLAN_HOSTED_NETWORK_PEER_AUTH_STATE's value for a device let in.
+constexpr int kWlanHostedNetworkPeerAuthenticated = 1;
+
 struct WlanHostedNetworkPeerState {
   UCHAR peerMacAddress[6];
   int peerAuthState;

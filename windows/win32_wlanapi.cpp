@@ -21,9 +21,11 @@ const Wlanapi& wlanapi() {
         lookUp<WlanHostedNetworkQueryStatusFunction>(module, "WlanHostedNetworkQueryStatus");
     found.hostedNetworkQueryProperty =
         lookUp<WlanHostedNetworkQueryPropertyFunction>(module, "WlanHostedNetworkQueryProperty");
+    found.registerNotification =
+        lookUp<decltype(found.registerNotification)>(module, "WlanRegisterNotification");
     if (!found.openHandle || !found.closeHandle || !found.freeMemory || !found.enumInterfaces ||
         !found.queryInterface || !found.hostedNetworkQueryStatus ||
-        !found.hostedNetworkQueryProperty) {
+        !found.hostedNetworkQueryProperty || !found.registerNotification) {
       found.error = ERROR_PROC_NOT_FOUND;
     }
     return found;

@@ -19,6 +19,8 @@ struct Wlanapi {
   (HANDLE, const GUID*, WLAN_INTF_OPCODE, void*, DWORD*, void**, WLAN_OPCODE_VALUE_TYPE*) = nullptr;
   WlanHostedNetworkQueryStatusFunction hostedNetworkQueryStatus = nullptr;
   WlanHostedNetworkQueryPropertyFunction hostedNetworkQueryProperty = nullptr;
+  DWORD(WINAPI* registerNotification)
+  (HANDLE, DWORD, BOOL, WLAN_NOTIFICATION_CALLBACK, void*, void*, DWORD*) = nullptr;
   // Why the DLL or a function is missing; 0 when all are there.
   DWORD error = 0;
 };

@@ -9,8 +9,9 @@
 //     Windows.Networking.NetworkOperators.0.h, Windows.Networking.Connectivity.0.h
 //   Dart, halildurmus/dartwinrt packages/windows_networking/lib/src/
 //     networkoperators/*.dart, connectivity/inetworkinformationstatics.dart
-// (the access point's band, which came later, from the Dart projection and
-// the Kotlin one of the same metadata, which agree).
+// (the access point's band, the clients and their host names, and the
+// no-connections timeout, which came later, from the Dart projection and
+// the Kotlin or Delphi one of the same metadata, which agree).
 // The parameterized interfaces have IIDs computed from their signatures:
 // see winrt_parameterized_iids.h; the Delphi projection publishes the same
 // values (bewlief/delphi-samples xe11-source/rtl/win/winrt/
@@ -20,6 +21,7 @@
 #include <activation.h>
 #include <asyncinfo.h>
 
+#include "hotspot/hotspot_look.h"
 #include "windows/winrt_parameterized_iids.h"
 
 namespace vanterel::winrt {
@@ -40,7 +42,7 @@ inline constexpr wchar_t kTetheringManagerClass[] =
     L"Windows.Networking.NetworkOperators.NetworkOperatorTetheringManager";
 
 // Windows.Networking.NetworkOperators.TetheringOperationalState
-enum class TetheringOperationalState : INT32 { Unknown = 0, On = 1, Off = 2, InTransition = 3 };
+using TetheringOperationalState = ::vanterel::TetheringState;
 
 // Windows.Networking.Connectivity.INetworkInformationStatics
 struct INetworkInformationStatics : IInspectable {
@@ -137,6 +139,46 @@ struct INetworkOperatorTetheringManager : IInspectable {
   StopTetheringAsync(IAsyncOperationOfTetheringResult** operation) = 0;
 };
 
+// Windows.Networking.IHostName: one of the names or addresses of a device.
+struct IHostName : IInspectable {
+  static constexpr Guid kIid = {
+      0xbf8ecaad, 0xed96, 0x49a7, {0x90, 0x84, 0xd4, 0x16, 0xca, 0xe8, 0x8d, 0xcb}};
+  virtual HRESULT STDMETHODCALLTYPE get_IPInformation(IInspectable** value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_RawName(HSTRING* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_DisplayName(HSTRING* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_CanonicalName(HSTRING* value) = 0;
+  // A HostNameType.
+  virtual HRESULT STDMETHODCALLTYPE get_Type(INT32* value) = 0;
+};
+
+// Windows.Networking.HostNameType
+enum class HostNameType : INT32 { DomainName = 0, Ipv4 = 1, Ipv6 = 2, Bluetooth = 3 };
+
+// Windows.Foundation.Collections.IVectorView<T>, for the T given; only the
+// vtable is used, never its parameterized IID.
+template <typename T>
+struct IVectorViewOf : IInspectable {
+  virtual HRESULT STDMETHODCALLTYPE GetAt(UINT32 index, T** item) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_Size(UINT32* size) = 0;
+};
+
+// Windows.Networking.NetworkOperators.INetworkOperatorTetheringClient
+struct INetworkOperatorTetheringClient : IInspectable {
+  static constexpr Guid kIid = {
+      0x709d254c, 0x595f, 0x4847, {0xbb, 0x30, 0x64, 0x69, 0x35, 0x54, 0x29, 0x18}};
+  virtual HRESULT STDMETHODCALLTYPE get_MacAddress(HSTRING* value) = 0;
+  virtual HRESULT STDMETHODCALLTYPE get_HostNames(IVectorViewOf<IHostName>** value) = 0;
+};
+
+// Windows.Networking.NetworkOperators.INetworkOperatorTetheringClientManager
+// (Windows 10 1703): of the manager, the devices connected.
+struct INetworkOperatorTetheringClientManager : IInspectable {
+  static constexpr Guid kIid = {
+      0x91b14016, 0x8dca, 0x4225, {0xbb, 0xed, 0xee, 0xf8, 0xb8, 0xd7, 0x18, 0xd7}};
+  virtual HRESULT STDMETHODCALLTYPE
+  GetTetheringClients(IVectorViewOf<INetworkOperatorTetheringClient>** clients) = 0;
+};
+
 // Windows.Networking.NetworkOperators.INetworkOperatorTetheringManagerStatics2
 // (Windows 8.1): makes a manager for the connection it is to share.
 struct INetworkOperatorTetheringManagerStatics2 : IInspectable {
@@ -153,6 +195,19 @@ struct INetworkOperatorTetheringManagerStatics2 : IInspectable {
 struct INetworkOperatorTetheringManagerStatics3 : IInspectable {
   static constexpr Guid kIid = {
       0x8fdaadb6, 0x4af9, 0x4f21, {0x9b, 0x58, 0xd5, 0x3e, 0x9f, 0x24, 0x23, 0x1e}};
+};
+
+// Windows.Networking.NetworkOperators.INetworkOperatorTetheringManagerStatics4
+// (Windows 10 2004): the timeout that turns the hotspot off a while after the
+// last device left.
+struct INetworkOperatorTetheringManagerStatics4 : IInspectable {
+  static constexpr Guid kIid = {
+      0xb3b9f9d0, 0xebff, 0x46a4, {0xa8, 0x47, 0xd6, 0x63, 0xd8, 0xb0, 0x97, 0x7e}};
+  virtual HRESULT STDMETHODCALLTYPE IsNoConnectionsTimeoutEnabled(::boolean* enabled) = 0;
+  virtual HRESULT STDMETHODCALLTYPE EnableNoConnectionsTimeout() = 0;
+  virtual HRESULT STDMETHODCALLTYPE EnableNoConnectionsTimeoutAsync(IAsyncAction** action) = 0;
+  virtual HRESULT STDMETHODCALLTYPE DisableNoConnectionsTimeout() = 0;
+  virtual HRESULT STDMETHODCALLTYPE DisableNoConnectionsTimeoutAsync(IAsyncAction** action) = 0;
 };
 
 }  // namespace vanterel::winrt

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/password_switch.h"
+#include "hotspot/connected_devices.h"
 #include "hotspot/start_stop.h"
 
 namespace vanterel {
@@ -16,7 +17,8 @@ std::u16string textOf(const char16_t* text) { return text == nullptr ? u"(none)"
 TEST(Form1, Window) {
   EXPECT_EQ(textOf(Form1.caption), u"Vanterel");
   EXPECT_EQ(Form1.clientWidth, 4125);
-  EXPECT_EQ(Form1.clientHeight, 2415);
+  // The status line's own line below the nine controls: 375 twips more.
+  EXPECT_EQ(Form1.clientHeight, 2790);
 }
 
 TEST(Form1, ControlsInTabOrderWithTheirPlacesAndTexts) {
@@ -36,7 +38,7 @@ TEST(Form1, ControlsInTabOrderWithTheirPlacesAndTexts) {
       {Control::Label4, ControlClass::Label, 360, 1320, 3495, 255, u"此工具XP下不可用"},
       {Control::Label5, ControlClass::Label, 3360, 600, 735, 255, u"显示密码"},
   };
-  ASSERT_EQ(Form1.controls.size(), std::size(expected) + 1);
+  ASSERT_EQ(Form1.controls.size(), std::size(expected) + 2);
   for (std::size_t i = 0; i < std::size(expected); ++i) {
     SCOPED_TRACE(i);
     const ControlDescription& control = Form1.controls[i];
@@ -58,10 +60,26 @@ TEST(Form1, WebAddressRunsAlongTheBottomEdge) {
   EXPECT_EQ(label6.top, 2040);
   EXPECT_EQ(label6.width, 3135);
   EXPECT_EQ(label6.height, 495);
-  EXPECT_EQ(label6.top + label6.height, Form1.clientHeight + 120);
+  // Its box reaches 120 twips below the other controls' lines, where the
+  // status line's begins.
+  EXPECT_EQ(label6.top + label6.height, Form1.controls[9].top);
   const std::u16string address = textOf(label6.text);
   EXPECT_NE(address.find(u'.'), std::u16string::npos) << "a host name";
   EXPECT_EQ(address.find(u' '), std::u16string::npos) << "a host name";
+}
+
+TEST(Form1, TheStatusLineHasALineOfItsOwnBelowTheOthers) {
+  const ControlDescription& label7 = Form1.controls[9];
+  EXPECT_EQ(label7.name, Control::Label7);
+  EXPECT_EQ(label7.kind, ControlClass::Label);
+  EXPECT_EQ(textOf(label7.text), u"热点未开启");
+  for (std::size_t i = 0; i < 9; ++i) {
+    const ControlDescription& other = Form1.controls[i];
+    EXPECT_LE(other.top + other.height, label7.top) << i;
+  }
+  EXPECT_EQ(label7.top + label7.height, Form1.clientHeight);
+  EXPECT_LE(label7.left + label7.width, Form1.clientWidth);
+  EXPECT_LE(Form1.clientHeight - 2415, 480) << "grows by at most 480 twips";
 }
 
 TEST(Form1, OnlyThePasswordBoxStartsMasked) {
@@ -92,13 +110,15 @@ TEST(Form1, TextBoxesUseSongTenAndAHalfPointGb2312) {
   }
 }
 
-TEST(Form1, OnlyTheButtonAndTheSwitchLabelHaveClickHandlers) {
+TEST(Form1, OnlyTheButtonTheSwitchAndTheStatusLineHaveClickHandlers) {
   for (const ControlDescription& control : Form1.controls) {
     SCOPED_TRACE(static_cast<int>(control.name));
     if (control.name == Control::Command1) {
       EXPECT_EQ(control.click, &Command1_Click);
     } else if (control.name == Control::Label5) {
       EXPECT_EQ(control.click, &Label5_Click);
+    } else if (control.name == Control::Label7) {
+      EXPECT_EQ(control.click, &Label7_Click);
     } else {
       EXPECT_EQ(control.click, nullptr);
     }

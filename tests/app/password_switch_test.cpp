@@ -25,7 +25,7 @@ TEST(PasswordSwitch, AlternatesBetweenClearAndMaskedFromTheMaskedStart) {
 
   const SwitchState expected[] = {{u"", u"隐藏密码"}, {u"*", u"显示密码"}, {u"", u"隐藏密码"}};
   for (const SwitchState& want : expected) {
-    Label5_Click(form, system);
+    Label5_Click(form, system, form.session);
     EXPECT_EQ(stateOf(form).passwordChar, want.passwordChar);
     EXPECT_EQ(stateOf(form).label, want.label);
     EXPECT_EQ(form.text(Control::Text2), u"a secret of 16 +");
@@ -37,12 +37,12 @@ TEST(PasswordSwitch, AlternatesBetweenClearAndMaskedFromTheMaskedStart) {
 TEST(PasswordSwitch, WorksOnAnEmptyAndOnADisabledBox) {
   FakeMainWindow form;
   FakeSystem system;
-  Label5_Click(form, system);
+  Label5_Click(form, system, form.session);
   EXPECT_EQ(form.passwordChar(Control::Text2), u"");
   EXPECT_EQ(form.text(Control::Text2), u"");
 
   form.setEnabled(Control::Text2, kFalse);
-  Label5_Click(form, system);
+  Label5_Click(form, system, form.session);
   EXPECT_EQ(form.passwordChar(Control::Text2), u"*");
   EXPECT_EQ(form.caption(Control::Label5), u"显示密码");
 }
@@ -51,7 +51,7 @@ TEST(PasswordSwitch, AnyMaskingCharacterCountsAsMasked) {
   FakeMainWindow form;
   FakeSystem system;
   form.setPasswordChar(Control::Text2, u"●");
-  Label5_Click(form, system);
+  Label5_Click(form, system, form.session);
   EXPECT_EQ(form.passwordChar(Control::Text2), u"");
   EXPECT_EQ(form.caption(Control::Label5), u"隐藏密码");
 }

@@ -15,7 +15,7 @@ using Labels = VanterelTest;
 
 constexpr Control kAllControls[] = {
     Control::Text1,  Control::Label1, Control::Label2, Control::Text2,  Control::Command1,
-    Control::Label3, Control::Label4, Control::Label5, Control::Label6,
+    Control::Label3, Control::Label4, Control::Label5, Control::Label6, Control::Label7,
 };
 
 // What a click could change: every text, every enabled state, the masking.
@@ -40,11 +40,12 @@ Snapshot snapshotOf(HWND window) {
 
 // Both boxes stay empty, so a click that reached Command1's handler would
 // show "密码或名称不能为空"; one that reached Label5's would unmask Text2.
+// The status line lists the devices only while the hotspot runs.
 TEST_F(Labels, ClickingAnyLabelButLabel5DoesNothing) {
   const Snapshot before = snapshotOf(window());
   const std::pair<const char*, Control> labels[] = {
       {"Label1", Control::Label1}, {"Label2", Control::Label2}, {"Label3", Control::Label3},
-      {"Label4", Control::Label4}, {"Label6", Control::Label6},
+      {"Label4", Control::Label4}, {"Label6", Control::Label6}, {"Label7", Control::Label7},
   };
   for (const auto& label : labels) {
     clickAt(control(label.second));

@@ -79,10 +79,13 @@ TEST_F(MobileHotspot, StartsWithTheTypedNameAndKeyAndStops) {
   EXPECT_EQ(started->text, L"无线局域网开启成功 ssid= " + kName + L"  密码=" + kKey);
   // Each completion comes from a thread of the stand-in's, to an agile handler.
   const std::vector<std::u16string> agile = {u"handler", u"agile"};
+  // Its no-connections timeout goes off while it runs.
   EXPECT_EQ(tetheringCalls(), (Records{{u"configure", fromWide(kName.c_str(), kName.size()),
                                         fromWide(kKey.c_str(), kKey.size())},
                                        agile,
                                        {u"start"},
+                                       agile,
+                                       {u"timeout off"},
                                        agile}));
   ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*started));
   expectRunning();
@@ -93,15 +96,20 @@ TEST_F(MobileHotspot, StartsWithTheTypedNameAndKeyAndStops) {
   EXPECT_EQ(stopped->text, L"wifi已关闭");
   EXPECT_TRUE(launchedByPress().empty()) << "netsh ran to stop the Mobile hotspot";
   const Records calls = tetheringCalls();
-  ASSERT_GE(calls.size(), 4u);
-  EXPECT_EQ(Records(calls.end() - 4, calls.end()),
-            (Records{{u"stop"}, agile, {u"configure", users.ssid, users.passphrase}, agile}));
+  ASSERT_GE(calls.size(), 6u);
+  EXPECT_EQ(Records(calls.end() - 6, calls.end()),
+            (Records{{u"stop"},
+                     agile,
+                     {u"configure", users.ssid, users.passphrase},
+                     agile,
+                     {u"timeout on"},
+                     agile}));
   ASSERT_NO_FATAL_FAILURE(dismissExpectingNoOther(*stopped));
   expectIdle();
   const TetheringState after = tetheringNow();
   EXPECT_EQ(after.ssid, users.ssid);
   EXPECT_EQ(after.passphrase, users.passphrase);
-  EXPECT_FALSE(after.on);
+  EXPECT_EQ(after.state, TetheringState::Operational::Off);
 }
 
 // Closed and opened again while on: the new window's stop still gives the

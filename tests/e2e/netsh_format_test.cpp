@@ -207,13 +207,19 @@ TEST(NetshModel, HoldsToNetshsSyntaxLimitsAndOrder) {
   EXPECT_EQ(state.key, u"0123456789abcdef");
   EXPECT_TRUE(state.allowed);
   EXPECT_EQ(hostedNetworkState(state), HostedNetworkState::Active);
+  state.peers = {"3C5AB4010203", "a0b1c2d3e4f5"};
   EXPECT_EQ(parseNetshState(formatNetshState(state)), state);
+  EXPECT_FALSE(parseNetshState("peers\t3C5AB40102\n").has_value());
   EXPECT_EQ(answerNetsh(words(u"wlan stop hostednetwork"), state, &gbkLength).exitCode, 0u);
   EXPECT_EQ(hostedNetworkState(state), HostedNetworkState::Idle);
+  EXPECT_TRUE(state.peers.empty());
   // With the radio off the network is unavailable and will not start.
   state.radioOn = false;
   EXPECT_EQ(hostedNetworkState(state), HostedNetworkState::Unavailable);
   EXPECT_EQ(answerNetsh(words(u"wlan start hostednetwork"), state, &gbkLength).exitCode, 1u);
+  // Where no adapter can host, it will not stop either.
+  state.adapter = WirelessAdapter::CannotHost;
+  EXPECT_EQ(answerNetsh(words(u"wlan stop hostednetwork"), state, &gbkLength).exitCode, 1u);
   EXPECT_EQ(parseNetshState(formatNetshState(state)), state);
   EXPECT_FALSE(parseNetshState("adapter\tbroken\n").has_value());
 }

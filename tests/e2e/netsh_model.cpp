@@ -109,6 +109,17 @@ NetshAnswer showDrivers(const NetshState& state) {
               supported + u"\r\n\r\n"};
 }
 
+std::string joined(const std::vector<std::string>& peers) {
+  std::string text;
+  for (const std::string& peer : peers) text += (text.empty() ? "" : ",") + peer;
+  return text;
+}
+
+bool isMac(const std::string& text) {
+  return text.size() == 12 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return isHexDigit(c); });
+}
+
 }  // namespace
 
 HostedNetworkState hostedNetworkState(const NetshState& state) {
@@ -123,7 +134,7 @@ std::string formatNetshState(const NetshState& state) {
   return std::string("adapter\t") + kAdapterNames[static_cast<int>(state.adapter)] + "\nradio\t" +
          (state.radioOn ? "on" : "off") + "\nallowed\t" + yesNo(state.allowed) + "\nstarted\t" +
          yesNo(state.started) + "\nssid\t" + escapeField(state.ssid) + "\nkey\t" +
-         escapeField(state.key) + '\n';
+         escapeField(state.key) + "\npeers\t" + joined(state.peers) + '\n';
 }
 
 std::optional<NetshState> parseNetshState(const std::string& file) {
@@ -141,6 +152,15 @@ std::optional<NetshState> parseNetshState(const std::string& file) {
       state.radioOn = value == "on";
     } else if ((name == "allowed" || name == "started") && (value == "yes" || value == "no")) {
       (name == "allowed" ? state.allowed : state.started) = value == "yes";
+    } else if (name == "peers") {
+      state.peers.clear();
+      std::size_t begin = 0;
+      while (begin < value.size()) {
+        const std::size_t end = std::min(value.find(',', begin), value.size());
+        state.peers.push_back(value.substr(begin, end - begin));
+        if (!isMac(state.peers.back())) return std::nullopt;
+        begin = end + 1;
+      }
     } else if (name == "ssid" || name == "key") {
       const auto text = unescapeField(value);
       if (!text) return std::nullopt;
@@ -171,7 +191,12 @@ NetshAnswer answerNetsh(const std::vector<std::u16string>& arguments, NetshState
     return startHostedNetwork(state);
   }
   if (words.size() == 3 && is({u"wlan", u"stop", u"hostednetwork"})) {
+    // wlanapi's hosted-network calls fail where no adapter can host.
+    if (state.adapter != WirelessAdapter::CanHost) {
+      return refused(u"无法停止承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。");
+    }
     state.started = false;
+    state.peers.clear();
     return {0, u"已停止承载网络。\r\n"};
   }
   if (words.size() == 3 && is({u"wlan", u"show", u"drivers"})) return showDrivers(state);

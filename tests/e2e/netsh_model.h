@@ -19,10 +19,14 @@ struct NetshState {
   bool started = false;
   std::u16string ssid;
   std::u16string key;
+  // The devices connected while started, each MAC address as twelve
+  // hexadecimal digits.
+  std::vector<std::string> peers;
 
   bool operator==(const NetshState& other) const {
     return adapter == other.adapter && radioOn == other.radioOn && allowed == other.allowed &&
-           started == other.started && ssid == other.ssid && key == other.key;
+           started == other.started && ssid == other.ssid && key == other.key &&
+           peers == other.peers;
   }
 };
 

@@ -16,6 +16,8 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "windows/com_object.h"
 #include "windows/win32_handle.h"
@@ -98,6 +100,15 @@ GUID iidOf<IInspectable>() {
 template <>
 GUID iidOf<IActivationFactory>() {
   return __uuidof(IActivationFactory);
+}
+// Parameterized, and never asked for by the program: only the vtable counts.
+template <>
+GUID iidOf<IVectorViewOf<IHostName>>() {
+  return GUID{};
+}
+template <>
+GUID iidOf<IVectorViewOf<INetworkOperatorTetheringClient>>() {
+  return GUID{};
 }
 
 // An object with the given Windows Runtime interfaces.
@@ -241,19 +252,120 @@ class Configuration final : public Object<INetworkOperatorTetheringAccessPointCo
   INT32 band = 0;
 };
 
-class Manager final : public Object<INetworkOperatorTetheringManager> {
+// A collection that hands out a reference to each of its items.
+template <typename T>
+class VectorView final : public Object<IVectorViewOf<T>> {
+ public:
+  explicit VectorView(std::vector<T*> items) : items_(std::move(items)) {}
+  HRESULT STDMETHODCALLTYPE GetAt(UINT32 index, T** item) override {
+    if (index >= items_.size()) return E_INVALIDARG;
+    *item = items_[index];
+    (*item)->AddRef();
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_Size(UINT32* size) override {
+    *size = static_cast<UINT32>(items_.size());
+    return S_OK;
+  }
+
+ protected:
+  ~VectorView() override {
+    for (T* item : items_) item->Release();
+  }
+
+ private:
+  std::vector<T*> items_;
+};
+
+class HostName final : public Object<IHostName> {
+ public:
+  HostName(HostNameType type, std::u16string name) : type_(type), name_(std::move(name)) {}
+  HRESULT STDMETHODCALLTYPE get_IPInformation(IInspectable** value) override {
+    *value = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_RawName(HSTRING* value) override {
+    *value = newText(name_);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_DisplayName(HSTRING* value) override {
+    *value = newText(name_);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_CanonicalName(HSTRING* value) override {
+    *value = newText(name_);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_Type(INT32* value) override {
+    *value = static_cast<INT32>(type_);
+    return S_OK;
+  }
+
+ private:
+  HostNameType type_;
+  std::u16string name_;
+};
+
+// A client of the state file: its names are its IPv4 address and its host
+// name, where the file gives them.
+class Client final : public Object<INetworkOperatorTetheringClient> {
+ public:
+  explicit Client(vanterel::e2e::TetheringState::Client client) : client_(std::move(client)) {}
+  HRESULT STDMETHODCALLTYPE get_MacAddress(HSTRING* value) override {
+    *value = newText(client_.mac);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_HostNames(IVectorViewOf<IHostName>** value) override {
+    std::vector<IHostName*> names;
+    if (!client_.ipv4.empty()) names.push_back(new HostName(HostNameType::Ipv4, client_.ipv4));
+    if (!client_.name.empty()) {
+      names.push_back(new HostName(HostNameType::DomainName, client_.name));
+    }
+    *value = new VectorView<IHostName>(std::move(names));
+    return S_OK;
+  }
+
+ private:
+  vanterel::e2e::TetheringState::Client client_;
+};
+
+vanterel::e2e::TetheringState::Operational operationalOf(TetheringOperationalState state) {
+  using Operational = vanterel::e2e::TetheringState::Operational;
+  return state == TetheringOperationalState::On ? Operational::On : Operational::Off;
+}
+
+class Manager final
+    : public Object<INetworkOperatorTetheringManager, INetworkOperatorTetheringClientManager> {
  public:
   HRESULT STDMETHODCALLTYPE get_MaxClientCount(UINT32* value) override {
     *value = 8;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_ClientCount(UINT32* value) override {
-    *value = 0;
+    *value = static_cast<UINT32>(hotspotState().clients.size());
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE
   get_TetheringOperationalState(TetheringOperationalState* value) override {
-    *value = hotspotState().on ? TetheringOperationalState::On : TetheringOperationalState::Off;
+    using Operational = vanterel::e2e::TetheringState::Operational;
+    switch (hotspotState().state) {
+      case Operational::On:
+        *value = TetheringOperationalState::On;
+        break;
+      case Operational::Off:
+        *value = TetheringOperationalState::Off;
+        break;
+      case Operational::InTransition:
+        *value = TetheringOperationalState::InTransition;
+        break;
+    }
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE
+  GetTetheringClients(IVectorViewOf<INetworkOperatorTetheringClient>** clients) override {
+    std::vector<INetworkOperatorTetheringClient*> listed;
+    for (const auto& client : hotspotState().clients) listed.push_back(new Client(client));
+    *clients = new VectorView<INetworkOperatorTetheringClient>(std::move(listed));
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetCurrentAccessPointConfiguration(
@@ -296,7 +408,7 @@ class Manager final : public Object<INetworkOperatorTetheringManager> {
     const INT32 status = statusRule("start");
     if (status == 0) {
       vanterel::e2e::TetheringState state = hotspotState();
-      state.on = true;
+      state.state = operationalOf(TetheringOperationalState::On);
       keep(state);
     }
     *operation = new Operation(status, rules()["start-message"]);
@@ -308,7 +420,8 @@ class Manager final : public Object<INetworkOperatorTetheringManager> {
     const INT32 status = statusRule("stop");
     if (status == 0) {
       vanterel::e2e::TetheringState state = hotspotState();
-      state.on = false;
+      state.state = operationalOf(TetheringOperationalState::Off);
+      state.clients.clear();
       keep(state);
     }
     *operation = new Operation(status, u"");
@@ -336,7 +449,8 @@ class NetworkInformation final : public Object<IActivationFactory, INetworkInfor
 
 class TetheringManagers final
     : public Object<IActivationFactory, INetworkOperatorTetheringManagerStatics2,
-                    INetworkOperatorTetheringManagerStatics3> {
+                    INetworkOperatorTetheringManagerStatics3,
+                    INetworkOperatorTetheringManagerStatics4> {
  public:
   HRESULT STDMETHODCALLTYPE ActivateInstance(IInspectable** instance) override {
     *instance = nullptr;
@@ -346,12 +460,38 @@ class TetheringManagers final
                                                                         INT32*) override {
     return E_NOTIMPL;
   }
+  HRESULT STDMETHODCALLTYPE IsNoConnectionsTimeoutEnabled(::boolean* enabled) override {
+    *enabled = hotspotState().noConnectionsTimeout;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE EnableNoConnectionsTimeout() override { return setTimeout(true); }
+  HRESULT STDMETHODCALLTYPE EnableNoConnectionsTimeoutAsync(IAsyncAction** action) override {
+    return setTimeoutAsync(true, action);
+  }
+  HRESULT STDMETHODCALLTYPE DisableNoConnectionsTimeout() override { return setTimeout(false); }
+  HRESULT STDMETHODCALLTYPE DisableNoConnectionsTimeoutAsync(IAsyncAction** action) override {
+    return setTimeoutAsync(false, action);
+  }
   // Only for the profile of the internet connection.
   HRESULT STDMETHODCALLTYPE CreateFromConnectionProfile(
       IInspectable* profile, INetworkOperatorTetheringManager** manager) override {
     *manager = nullptr;
     if (profile != internetProfile) return E_INVALIDARG;
     *manager = new Manager;
+    return S_OK;
+  }
+
+ private:
+  static HRESULT setTimeout(bool enabled) {
+    record(enabled ? u"timeout on" : u"timeout off");
+    vanterel::e2e::TetheringState state = hotspotState();
+    state.noConnectionsTimeout = enabled;
+    keep(state);
+    return S_OK;
+  }
+  static HRESULT setTimeoutAsync(bool enabled, IAsyncAction** action) {
+    setTimeout(enabled);
+    *action = new Action;
     return S_OK;
   }
 };

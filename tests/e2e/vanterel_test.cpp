@@ -103,7 +103,7 @@ void VanterelTest::setWirelessAdapter(WirelessAdapter adapter) {
   ASSERT_TRUE(writeWholeFile(netshState_, formatNetshState(state)));
 }
 
-void VanterelTest::setRadio(bool on) {
+void VanterelTest::changeMachine(const std::function<void(NetshState&)>& change) {
   std::string stored;
   NetshState state;
   if (readFile(netshState_, stored) == FileRead::Read) {
@@ -111,8 +111,12 @@ void VanterelTest::setRadio(bool on) {
     ASSERT_TRUE(read.has_value()) << "the netsh state is unreadable";
     state = *read;
   }
-  state.radioOn = on;
+  change(state);
   ASSERT_TRUE(writeWholeFile(netshState_, formatNetshState(state)));
+}
+
+void VanterelTest::setRadio(bool on) {
+  changeMachine([on](NetshState& state) { state.radioOn = on; });
 }
 
 void VanterelTest::setTethering(const TetheringState& state) {

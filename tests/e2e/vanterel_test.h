@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +58,7 @@ class VanterelTest : public ::testing::Test {
   void setTethering(const TetheringState& state);
   TetheringState tetheringNow() const;
   // The machine netsh and wlanapi simulate, whatever netsh has set so far.
+  void changeMachine(const std::function<void(NetshState&)>& change);
   void setRadio(bool on);
 
   // The network the sharing stand-ins show. By default: the hosted

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "hotspot/hotspot_session.h"
 #include "hotspot/main_window.h"
 
 namespace vanterel {
@@ -24,6 +25,8 @@ class FakeMainWindow final : public MainWindow {
   void type(Control box, const std::u16string& text);
 
   std::vector<Box> boxes;
+  // What the window keeps of its hotspot between events.
+  HotspotSession session;
   // What the user answers a Yes/No box.
   int answer = kYes;
   Control focus = Control::Text1;

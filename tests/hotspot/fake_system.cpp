@@ -45,8 +45,22 @@ class PlayedTethering final : public TetheringCalls {
     system_.tetheringRequests.push_back(u"stop");
     return answer_(TetheringStep::Stop, false, answer);
   }
-  TetheringCallEnd isOn(bool& on) override {
-    on = system_.mobileHotspotOn;
+  TetheringCallEnd look(TetheringLook& look) override {
+    look.state = system_.mobileHotspotOn ? TetheringState::On : TetheringState::Off;
+    look.clients = system_.tetheringClients.size();
+    return TetheringCallEnd{};
+  }
+  TetheringCallEnd clients(std::vector<ConnectedDevice>& devices) override {
+    devices = system_.tetheringClients;
+    return TetheringCallEnd{};
+  }
+  TetheringCallEnd noConnectionsTimeout(bool& enabled) override {
+    enabled = system_.noConnectionsTimeout;
+    return TetheringCallEnd{};
+  }
+  TetheringCallEnd setNoConnectionsTimeout(bool enabled) override {
+    system_.tetheringRequests.push_back(enabled ? u"timeout on" : u"timeout off");
+    system_.noConnectionsTimeout = enabled;
     return TetheringCallEnd{};
   }
 
@@ -85,12 +99,34 @@ JobEnd endOfJob(const std::function<void()>& job) {
   return JobEnd{};
 }
 
+class FakeBackgroundCalls final : public BackgroundCalls {
+ public:
+  explicit FakeBackgroundCalls(FakeSystem& system) : system_(system), tethering_(system) {}
+  std::optional<HostedNetworkStatus> hostedNetworkStatus() override {
+    return system_.hostedNetwork;
+  }
+  TetheringCalls& tethering() override { return tethering_; }
+
+ private:
+  FakeSystem& system_;
+  PlayedTethering tethering_;
+};
+
 }  // namespace
 
 JobEnd FakeSystem::runTetheringJob(std::function<void(TetheringCalls&)> job,
                                    std::chrono::milliseconds) {
   PlayedTethering calls(*this);
   return endOfJob([&] { job(calls); });
+}
+
+bool FakeSystem::runInBackground(std::function<void(BackgroundCalls&)> job,
+                                 std::function<void()> done) {
+  ++backgroundJobs;
+  FakeBackgroundCalls calls(*this);
+  job(calls);
+  if (!windowBusy) done();
+  return true;
 }
 
 JobEnd FakeSystem::runSharingJob(std::function<void(SharingCalls&)> job) {

@@ -28,8 +28,8 @@ class FakeSystem final : public System {
 
   // The Mobile hotspot: absent by default. Its calls play out the given
   // run: they fail, time out or answer at its step, or find no connection.
-  // Each change is recorded as "configure <ssid> <passphrase>", "start" or
-  // "stop".
+  // Each change is recorded as "configure <ssid> <passphrase>", "start",
+  // "stop" or "timeout on|off".
   bool mobileHotspotPresent = false;
   bool mobileHotspotOn = false;
   TetheringSettings tetheringSettings{u"Windows 热点 7", u"windows-own-key", 0};
@@ -40,6 +40,12 @@ class FakeSystem final : public System {
 
   // wlanapi: it cannot be asked unless a test says what it answers.
   std::optional<HostedNetworkStatus> hostedNetwork;
+  std::optional<std::vector<ConnectedDevice>> hostedDevices;
+  // The Mobile hotspot's clients and its no-connections timeout.
+  std::vector<ConnectedDevice> tetheringClients;
+  bool noConnectionsTimeout = true;
+  // Each pause asked for, in order.
+  std::vector<std::chrono::milliseconds> pauses;
   // The program's record, shared by all jobs.
   FakeRecordFile record;
 
@@ -60,6 +66,15 @@ class FakeSystem final : public System {
   JobEnd runSharingJob(std::function<void(SharingCalls&)> job) override;
   std::u16string systemMessage(std::uint32_t code) override;
   std::optional<HostedNetworkStatus> hostedNetworkStatus() override { return hostedNetwork; }
+  std::optional<std::vector<ConnectedDevice>> hostedNetworkDevices() override {
+    return hostedDevices;
+  }
+  void pause(std::chrono::milliseconds duration) override { pauses.push_back(duration); }
+  // Runs the job and, unless the window is to be busy, `done` at once.
+  bool runInBackground(std::function<void(BackgroundCalls&)> job,
+                       std::function<void()> done) override;
+  bool windowBusy = false;
+  std::size_t backgroundJobs = 0;
   // As a Chinese system's code page, GBK, takes them: a byte for ASCII, two
   // for anything else.
   std::size_t ansiLength(const std::u16string& text) override;

@@ -62,7 +62,7 @@ TEST(HostedNetworkSupport, AFailedStartIsExplainedByWlanapiWhateverLanguageNetsh
     };
     form.type(Control::Text1, u"VanterelNet");
     form.type(Control::Text2, u"0123456789abcdef");
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
 
     EXPECT_EQ(system.launches.size(), c.asksNetsh ? 5u : 4u);
     ASSERT_EQ(form.boxes.size(), 1u);

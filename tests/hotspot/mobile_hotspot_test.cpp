@@ -48,7 +48,7 @@ void click(FakeMainWindow& form, FakeSystem& system, const std::u16string& name,
            const std::u16string& key) {
   form.type(Control::Text1, name);
   form.type(Control::Text2, key);
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
 }
 
 bool isRunning(const FakeMainWindow& form) {
@@ -82,7 +82,8 @@ TEST(MobileHotspot, TakesOverOnlyWhenTheDriverCannotHostAndWindowsHasIt) {
     EXPECT_TRUE(system.sharingJobsAfter.empty());
     if (c.takesOver) {
       EXPECT_EQ(system.tetheringRequests,
-                (std::vector<std::u16string>{u"configure " + kName + u" " + kKey, u"start"}));
+                (std::vector<std::u16string>{u"configure " + kName + u" " + kKey, u"start",
+                                             u"timeout off"}));
       EXPECT_EQ(form.boxes[0].title, u"成功");
       EXPECT_EQ(form.boxes[0].prompt, u"无线局域网开启成功 ssid= " + kName + u"  密码=" + kKey);
     } else {
@@ -118,7 +119,7 @@ TEST(MobileHotspot, RefusesWhatItsLimitsForbidBeforeConfiguringAnything) {
     system.mobileHotspotPresent = true;
     click(form, system, c.name, c.key);
     ASSERT_EQ(form.boxes.size(), 1u);
-    EXPECT_EQ(system.tetheringRequests.size(), c.refusal.empty() ? 2u : 0u);
+    EXPECT_EQ(system.tetheringRequests.size(), c.refusal.empty() ? 3u : 0u);
     EXPECT_EQ(form.boxes[0].title, c.refusal.empty() ? u"成功" : u"错误");
     EXPECT_TRUE(contains(form.boxes[0].prompt, c.refusal))
         << testing::PrintToString(form.boxes[0].prompt);
@@ -233,39 +234,72 @@ TEST(MobileHotspot, TheRunSaysAtWhichCallAndHowTheRequestEnded) {
   }
 }
 
-TEST(MobileHotspot, TheStopClickStopsTheMobileHotspotWhenItIsOnAndNetshOtherwise) {
-  for (const bool on : {true, false}) {
-    SCOPED_TRACE(on ? "on" : "off");
+// Whatever the other way is doing, the stop takes the way the start took;
+// one that finds its hotspot off already is a stop all the same.
+TEST(MobileHotspot, TheStopTakesTheWayTheStartTook) {
+  // The fake's own settings, as the start found them.
+  const std::u16string kUsersOwnBack = u"configure Windows 热点 7 windows-own-key";
+  const struct {
+    const char* name;
+    bool cannotHost;  // the start took the Mobile hotspot
+    bool onAtStop;
+    std::vector<std::u16string> requests;
+    std::size_t launches;
+  } cases[] = {
+      {"hosted network, Mobile hotspot on", false, true, {}, 1},
+      {"hosted network, Mobile hotspot off", false, false, {}, 1},
+      {"Mobile hotspot", true, true, {u"stop", kUsersOwnBack, u"timeout on"}, 0},
+      {"Mobile hotspot that turned itself off", true, false, {kUsersOwnBack, u"timeout on"}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     FakeMainWindow form;
     FakeSystem system;
-    click(form, system, kName, kKey);
+    if (c.cannotHost) {
+      failHostingWith(system, kNoHostingDrivers);
+      system.mobileHotspotPresent = true;
+    }
+    click(form, system, u"VanterelNet", kKey);
     ASSERT_TRUE(isRunning(form));
     system.launches.clear();
     system.sharingJobsAfter.clear();
+    system.tetheringRequests.clear();
     form.boxes.clear();
-    system.mobileHotspotOn = on;
+    system.mobileHotspotOn = c.onAtStop;
 
-    // A refused stop keeps the window running; the next click tries again.
-    system.tetheringAnswer = endedWith(TetheringRun::Outcome::Refused, TetheringStep::Stop,
-                                       TetheringStatus::OperationInProgress);
-    if (on) {
-      Command1_Click(form, system);
-      ASSERT_EQ(form.boxes.size(), 1u);
-      EXPECT_TRUE(contains(form.boxes[0].prompt, u"关闭移动热点"));
-      EXPECT_TRUE(isRunning(form));
-      form.boxes.clear();
-      system.tetheringAnswer = TetheringRun{};
-    }
-    Command1_Click(form, system);
-    const std::vector<std::u16string> stops = {u"stop", u"stop"};
-    EXPECT_EQ(system.tetheringRequests, on ? stops : std::vector<std::u16string>{});
-    EXPECT_EQ(system.launches.size(), on ? 0u : 1u);
+    Command1_Click(form, system, form.session);
+    EXPECT_EQ(system.tetheringRequests, c.requests);
+    EXPECT_EQ(system.launches.size(), c.launches);
     // Only a hosted network had its connection shared.
-    EXPECT_EQ(system.sharingJobsAfter.size(), on ? 0u : 1u);
+    EXPECT_EQ(system.sharingJobsAfter.size(), c.cannotHost ? 0u : 1u);
     ASSERT_EQ(form.boxes.size(), 1u);
     EXPECT_EQ(form.boxes[0].prompt, u"wifi已关闭");
     EXPECT_FALSE(isRunning(form));
+    EXPECT_EQ(form.caption(Control::Label7), u"热点未开启");
   }
+}
+
+TEST(MobileHotspot, ARefusedStopKeepsTheWindowRunningAndTheNextClickTriesAgain) {
+  FakeMainWindow form;
+  FakeSystem system;
+  failHostingWith(system, kNoHostingDrivers);
+  system.mobileHotspotPresent = true;
+  click(form, system, kName, kKey);
+  ASSERT_TRUE(isRunning(form));
+  form.boxes.clear();
+  system.tetheringAnswer = endedWith(TetheringRun::Outcome::Refused, TetheringStep::Stop,
+                                     TetheringStatus::OperationInProgress);
+  Command1_Click(form, system, form.session);
+  ASSERT_EQ(form.boxes.size(), 1u);
+  EXPECT_TRUE(contains(form.boxes[0].prompt, u"关闭移动热点"));
+  EXPECT_TRUE(isRunning(form));
+
+  form.boxes.clear();
+  system.tetheringAnswer = TetheringRun{};
+  Command1_Click(form, system, form.session);
+  ASSERT_EQ(form.boxes.size(), 1u);
+  EXPECT_EQ(form.boxes[0].prompt, u"wifi已关闭");
+  EXPECT_FALSE(isRunning(form));
 }
 
 // A start then a stop through the Mobile hotspot, with the record as it
@@ -324,7 +358,7 @@ TEST(MobileHotspot, GivesTheUsersOwnSettingsBackAtTheStopWhileTheyStillHold) {
       system.tetheringAnswer.error = 0x80070005;
     }
     form.boxes.clear();
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
     EXPECT_FALSE(isRunning(form));
     EXPECT_EQ(system.tetheringSettings, c.after);
     ASSERT_EQ(form.boxes.size(), c.notice.empty() ? 1u : 2u);

@@ -58,7 +58,7 @@ TEST(NetworkName, IsCountedInTheCodePagesBytesAndAskedAboutWhenPhonesMayGarbleIt
     form.type(Control::Text1, c.ssid);
     form.type(Control::Text2, kKey);
     form.focus = Control::Command1;
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
 
     ASSERT_FALSE(form.boxes.empty());
     const bool asked = !c.firstBox.empty();

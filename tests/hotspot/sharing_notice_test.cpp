@@ -62,7 +62,7 @@ TEST(Command1Click, SharesAfterStartingAndStopsSharingBeforeStopping) {
   system.sharing.internet = u"";
   form.type(Control::Text1, u"VanterelNet");
   form.type(Control::Text2, u"0123456789abcdef");
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
 
   const std::size_t started = system.launches.size();
   ASSERT_GT(started, 0u);
@@ -76,7 +76,7 @@ TEST(Command1Click, SharesAfterStartingAndStopsSharingBeforeStopping) {
   EXPECT_EQ(form.caption(Control::Command1), u"关闭无线");
 
   form.boxes.clear();
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
   EXPECT_EQ(system.sharingJobsAfter, (std::vector<std::size_t>{started, started}));
   EXPECT_EQ(system.launches.size(), started + 1);
   ASSERT_EQ(form.boxes.size(), 1u);

@@ -151,7 +151,7 @@ void startRunning(FakeMainWindow& form, FakeSystem& system, const std::u16string
                   const std::u16string& key) {
   form.type(Control::Text1, name);
   form.type(Control::Text2, key);
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
   ASSERT_TRUE(isRunning(form));
   form.boxes.clear();
   system.launches.clear();
@@ -162,7 +162,7 @@ TEST(Command1Click, StartRunsTheFourCommandsInOrderHiddenWithinThirtySeconds) {
   FakeSystem system;
   form.type(Control::Text1, kName);
   form.type(Control::Text2, kKey);
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
 
   const std::vector<std::u16string> expected = {
       u"cmd /c netsh wlan set hostednetwork mode=allow",
@@ -189,7 +189,7 @@ TEST(Command1Click, ClickWhileRunningStopsAndStartsNothing) {
   FakeSystem system;
   startRunning(form, system, kName, kKey);
 
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
 
   ASSERT_EQ(system.launches.size(), 1u);
   EXPECT_EQ(system.launches[0].commandLine, u"cmd /c netsh wlan stop hostednetwork");
@@ -203,7 +203,7 @@ TEST(Command1Click, ClickWhileRunningStopsAndStartsNothing) {
   // Idle again: the next click starts anew.
   form.boxes.clear();
   system.launches.clear();
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
   EXPECT_EQ(system.launches.size(), kStartSteps);
   EXPECT_TRUE(isRunning(form));
 }
@@ -240,7 +240,7 @@ TEST(Command1Click, RefusedFieldsShowOneErrorBoxAndLaunchNothing) {
     FakeSystem system;
     form.type(Control::Text1, c.name);
     form.type(Control::Text2, c.key);
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
     EXPECT_TRUE(showedExactly(form, {exactBox(u"错误", c.message)}));
     EXPECT_TRUE(system.launches.empty());
     EXPECT_TRUE(isIdle(form));
@@ -271,7 +271,7 @@ TEST(Command1Click, AcceptsEveryNameAndAnyKeyOfSixteenUnitsOrMore) {
     FakeSystem system;
     form.type(Control::Text1, c.name);
     form.type(Control::Text2, c.key);
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
 
     ASSERT_EQ(system.launches.size(), kStartSteps);
     for (std::size_t step = 0; step < kStartSteps; ++step) {
@@ -302,7 +302,7 @@ TEST(Command1Click, AFailedStartStepEndsTheClickAndTheWindowStaysIdle) {
       };
       form.type(Control::Text1, kName);
       form.type(Control::Text2, kKey);
-      Command1_Click(form, system);
+      Command1_Click(form, system, form.session);
 
       // Only a failed start asks the drivers why, once.
       const bool startFailed = failing == kStartSteps - 1;
@@ -364,7 +364,7 @@ TEST(Command1Click, AFailedStartSaysWhatTheDriversTell) {
     };
     form.type(Control::Text1, kName);
     form.type(Control::Text2, kKey);
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
 
     const std::u16string failure =
         u"“启动承载网络”失败：netsh 返回错误代码 1。\r\n\r\n" + kNoAdapter;
@@ -387,7 +387,7 @@ TEST(Command1Click, NetshAskingForAdministratorRightsSaysHowToGiveThem) {
       };
       form.type(Control::Text1, kName);
       form.type(Control::Text2, kKey);
-      Command1_Click(form, system);
+      Command1_Click(form, system, form.session);
       ASSERT_EQ(form.boxes.size(), 1u);
       const std::u16string& prompt = form.boxes[0].prompt;
       EXPECT_EQ(prompt.substr(prompt.size() - kAskForAdmin.size()), kAskForAdmin);
@@ -398,7 +398,7 @@ TEST(Command1Click, NetshAskingForAdministratorRightsSaysHowToGiveThem) {
   system.commandOutcome = [](const std::u16string&) { return exitedWith(1, u"参数错误。"); };
   form.type(Control::Text1, kName);
   form.type(Control::Text2, kKey);
-  Command1_Click(form, system);
+  Command1_Click(form, system, form.session);
   EXPECT_FALSE(contains(form.boxes.at(0).prompt, kAskForAdmin));
 }
 
@@ -411,7 +411,7 @@ TEST(Command1Click, AFailedStopLeavesTheWindowRunning) {
     system.commandOutcome = [outcome](const std::u16string&) {
       return endedAs(outcome, u"请求的操作需要提升。");
     };
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
 
     EXPECT_EQ(commandLinesOf(system),
               std::vector<std::u16string>{u"cmd /c netsh wlan stop hostednetwork"});
@@ -422,7 +422,7 @@ TEST(Command1Click, AFailedStopLeavesTheWindowRunning) {
     system.commandOutcome = nullptr;
     form.boxes.clear();
     system.launches.clear();
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
     EXPECT_EQ(system.launches.size(), 1u);
     EXPECT_TRUE(showedExactly(form, {exactBox(u"成功", kStopped)}));
     EXPECT_TRUE(isIdle(form));
@@ -552,7 +552,7 @@ TEST(Command1Click, RandomSessionsFollowTheReferenceWindow) {
     const ReferenceWindow::Click expected = reference.click(plan);
     form.boxes.clear();
     system.launches.clear();
-    Command1_Click(form, system);
+    Command1_Click(form, system, form.session);
 
     SCOPED_TRACE(testing::Message() << "action " << action);
     ASSERT_TRUE(showedExactly(form, expected.boxes));
