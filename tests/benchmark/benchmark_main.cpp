@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <string>
 
+#include "tests/benchmark/running_benchmark.h"
 #include "tests/benchmark/start_click_benchmark.h"
 #include "tests/benchmark/start_up_benchmark.h"
 #include "tests/e2e/driver_start_mark.h"
@@ -15,7 +16,7 @@ namespace {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: vanterel_benchmark start-click|start-up [RUNS]\n"
+               "usage: vanterel_benchmark start-click|start-up [RUNS] | running [SECONDS]\n"
                "VANTEREL_E2E_PROGRAM names the vanterel.exe to measure.\n");
   return 2;
 }
@@ -33,6 +34,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring mode = argv[1];
   const auto benchmark = mode == L"start-click" ? &vanterel::benchmark::benchmarkStartClick
                          : mode == L"start-up"  ? &vanterel::benchmark::benchmarkStartUp
+                         : mode == L"running"   ? &vanterel::benchmark::benchmarkRunning
                                                 : nullptr;
   if (benchmark == nullptr) return usage();
 
