@@ -277,6 +277,22 @@ TEST(SharingDecisions, AJobThatThrowsFailsAtTheStepItWasOn) {
   }
 }
 
+// Windows makes the hosted network's adapter at its first start; the
+// sharing manager may list it a moment later.
+TEST(ShareInternet, LooksForAHostedAdapterNotListedYetForAFewSeconds) {
+  FakeSystem system;
+  system.sharing.connections = {{kInternet, Role::None}};
+  EXPECT_EQ(shareInternetWithHostedNetwork(system).kind, Kind::HostedNotListed);
+  EXPECT_EQ(system.sharingJobsAfter.size(), 10u);
+  EXPECT_EQ(system.pauses,
+            std::vector<std::chrono::milliseconds>(9, std::chrono::milliseconds(500)));
+
+  FakeSystem listed;
+  EXPECT_EQ(shareInternetWithHostedNetwork(listed).kind, Kind::Shared);
+  EXPECT_EQ(listed.sharingJobsAfter.size(), 1u);
+  EXPECT_TRUE(listed.pauses.empty());
+}
+
 TEST(StopSharing, UndoesOnlyAPairWhoseHostedAdapterIsPrivate) {
   const struct {
     const char* name;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "hotspot/mobile_hotspot_limits.h"
@@ -245,9 +246,17 @@ TEST(MobileHotspot, TheStopTakesTheWayTheStartTook) {
     bool onAtStop;
     std::vector<std::u16string> requests;
     std::size_t launches;
+    std::optional<HostedNetworkStatus::State> hostedAtStop = std::nullopt;
   } cases[] = {
       {"hosted network, Mobile hotspot on", false, true, {}, 1},
       {"hosted network, Mobile hotspot off", false, false, {}, 1},
+      {"hosted network active", false, false, {}, 1, HostedNetworkStatus::State::Active},
+      {"hosted network found stopped already",
+       false,
+       false,
+       {},
+       0,
+       HostedNetworkStatus::State::Idle},
       {"Mobile hotspot", true, true, {u"stop", kUsersOwnBack, u"timeout on"}, 0},
       {"Mobile hotspot that turned itself off", true, false, {kUsersOwnBack, u"timeout on"}, 0},
   };
@@ -266,6 +275,13 @@ TEST(MobileHotspot, TheStopTakesTheWayTheStartTook) {
     system.tetheringRequests.clear();
     form.boxes.clear();
     system.mobileHotspotOn = c.onAtStop;
+    if (c.hostedAtStop) {
+      HostedNetworkStatus status;
+      status.adapters = 1;
+      status.allowed = status.radioOn = true;
+      status.state = *c.hostedAtStop;
+      system.hostedNetwork = status;
+    }
 
     Command1_Click(form, system, form.session);
     EXPECT_EQ(system.tetheringRequests, c.requests);
