@@ -15,6 +15,7 @@ namespace {
 // time each, and the quick calls around them within one more.
 constexpr auto kQueryBudget = kTetheringStepTimeout;
 constexpr auto kStopBudget = 2 * kTetheringStepTimeout;
+constexpr auto kRestartBudget = 2 * kTetheringStepTimeout;
 constexpr auto kStartBudget = 3 * kTetheringStepTimeout;
 constexpr auto kGiveBackBudget = 3 * kTetheringStepTimeout;
 
@@ -108,7 +109,7 @@ std::u16string giveMobileHotspotSettingsBack(System& system) {
 }
 
 TetheringRun restartMobileHotspot(System& system) {
-  return runTetheringRequest(system, kStopBudget, TetheringStep::Start, restartTethering);
+  return runTetheringRequest(system, kRestartBudget, TetheringStep::Start, restartTethering);
 }
 
 }  // namespace vanterel
