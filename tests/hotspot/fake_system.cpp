@@ -145,6 +145,15 @@ std::size_t FakeSystem::ansiLength(const std::u16string& text) {
   return bytes;
 }
 
+HostedNetworkStatus hostedNetworkIn(HostedNetworkStatus::State state, std::size_t peers) {
+  HostedNetworkStatus status;
+  status.adapters = 1;
+  status.allowed = status.radioOn = true;
+  status.state = state;
+  status.peers.assign(peers, {0x3C, 0x5A, 0xB4, 0x01, 0x02, 0x03});
+  return status;
+}
+
 CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output) {
   CommandRun run;
   run.outcome = CommandRun::Outcome::Exited;

@@ -81,6 +81,10 @@ class FakeSystem final : public System {
   RecordFile& recordFile() override { return record; }
 };
 
+// wlanapi's answer on a machine whose one adapter is allowed to host and
+// has its radio on, with the hosted network in `state` and `peers` devices.
+HostedNetworkStatus hostedNetworkIn(HostedNetworkStatus::State state, std::size_t peers = 0);
+
 // A command run that ended with the given exit code and output.
 CommandRun exitedWith(std::uint32_t exitCode, const std::u16string& output = u"");
 

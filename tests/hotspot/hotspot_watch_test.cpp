@@ -17,25 +17,16 @@ using State = HostedNetworkStatus::State;
 
 const std::u16string kIdle = u"热点未开启";
 
-HostedNetworkStatus hosted(State state, std::size_t peers = 0) {
-  HostedNetworkStatus status;
-  status.adapters = 1;
-  status.allowed = status.radioOn = true;
-  status.state = state;
-  status.peers.assign(peers, {0x3C, 0x5A, 0xB4, 0x01, 0x02, 0x03});
-  return status;
-}
-
 // A window running its hotspot, started the given way.
 void startRunning(FakeMainWindow& form, FakeSystem& system, HotspotStart way) {
   if (way == HotspotStart::MobileHotspot) {
-    system.hostedNetwork = hosted(State::Unavailable);
+    system.hostedNetwork = hostedNetworkIn(State::Unavailable);
     system.mobileHotspotPresent = true;
     system.commandOutcome = [](const std::u16string& line) {
       return exitedWith(line == u"cmd /c netsh wlan start hostednetwork" ? 1 : 0);
     };
   } else {
-    system.hostedNetwork = hosted(State::Active);
+    system.hostedNetwork = hostedNetworkIn(State::Active);
   }
   form.type(Control::Text1, u"VanterelNet");
   form.type(Control::Text2, u"0123456789abcdef");
@@ -74,13 +65,14 @@ TEST(HotspotWatch, TheWindowFollowsWhatEachLookSeesAndNeverShowsABox) {
     bool running;  // afterwards
     std::u16string status;
   } cases[] = {
-      {"active, two devices", kHosted, lookOf(kHosted, hosted(State::Active, 2), {}), false, true,
-       u"热点已开启，已连接 2 台设备"},
-      {"idle: turned off elsewhere", kHosted, lookOf(kHosted, hosted(State::Idle), {}), false,
-       false, u"热点已停止：已在别处被关闭"},
-      {"unavailable: the adapter went", kHosted, lookOf(kHosted, hosted(State::Unavailable), {}),
-       false, false, u"热点已停止：无线网卡已关闭或已被移除"},
-      {"idle while asleep", kHosted, lookOf(kHosted, hosted(State::Idle), {}), true, true,
+      {"active, two devices", kHosted, lookOf(kHosted, hostedNetworkIn(State::Active, 2), {}),
+       false, true, u"热点已开启，已连接 2 台设备"},
+      {"idle: turned off elsewhere", kHosted, lookOf(kHosted, hostedNetworkIn(State::Idle), {}),
+       false, false, u"热点已停止：已在别处被关闭"},
+      {"unavailable: the adapter went", kHosted,
+       lookOf(kHosted, hostedNetworkIn(State::Unavailable), {}), false, false,
+       u"热点已停止：无线网卡已关闭或已被移除"},
+      {"idle while asleep", kHosted, lookOf(kHosted, hostedNetworkIn(State::Idle), {}), true, true,
        u"热点已开启，已连接 0 台设备"},
       {"wlanapi cannot be asked", kHosted, lookOf(kHosted, std::nullopt, {}), false, true,
        u"热点已开启，已连接 0 台设备"},
@@ -94,8 +86,8 @@ TEST(HotspotWatch, TheWindowFollowsWhatEachLookSeesAndNeverShowsABox) {
        true, u"移动热点已开启，已连接 0 台设备"},
       {"off while asleep", kMobile, lookOf(kMobile, {}, tethering(TetheringState::Off)), true, true,
        u"移动热点已开启，已连接 0 台设备"},
-      {"a look made for the other way", kMobile, lookOf(kHosted, hosted(State::Idle), {}), false,
-       true, u"移动热点已开启，已连接 0 台设备"},
+      {"a look made for the other way", kMobile, lookOf(kHosted, hostedNetworkIn(State::Idle), {}),
+       false, true, u"移动热点已开启，已连接 0 台设备"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -134,7 +126,7 @@ TEST(HotspotWatch, LooksInTheBackgroundOnlyWhileRunningAndFollowsTheAnswer) {
   EXPECT_EQ(system.backgroundJobs, 0u);
 
   ASSERT_NO_FATAL_FAILURE(startRunning(form, system, HotspotStart::HostedNetwork));
-  system.hostedNetwork = hosted(State::Active, 2);
+  system.hostedNetwork = hostedNetworkIn(State::Active, 2);
   system.windowBusy = true;  // a handler runs when the answer comes: it is dropped
   lookAtRunningHotspot(form, system, form.session);
   EXPECT_EQ(form.caption(Control::Label7), u"热点已开启，已连接 0 台设备");
@@ -158,12 +150,12 @@ TEST(HotspotWatch, AfterAResumeAHotspotThatStoppedStartsAgainOrTheWindowSaysWhyN
     bool running;
     std::u16string status;
   } cases[] = {
-      {"still active", kHosted, hosted(State::Active, 1), false, false, 0, true,
+      {"still active", kHosted, hostedNetworkIn(State::Active, 1), false, false, 0, true,
        u"热点已开启，已连接 1 台设备"},
-      {"stopped, started again", kHosted, hosted(State::Idle), false, false, 1, true,
+      {"stopped, started again", kHosted, hostedNetworkIn(State::Idle), false, false, 1, true,
        u"热点已开启，已连接 0 台设备"},
-      {"stopped, its adapter never came back", kHosted, hosted(State::Unavailable), false, true, 5,
-       false, u"热点已停止：睡眠后没能重新开启（无法启动承载网络。）"},
+      {"stopped, its adapter never came back", kHosted, hostedNetworkIn(State::Unavailable), false,
+       true, 5, false, u"热点已停止：睡眠后没能重新开启（无法启动承载网络。）"},
       {"Mobile hotspot still on", kMobile, std::nullopt, true, false, 0, true,
        u"移动热点已开启，已连接 0 台设备"},
       {"Mobile hotspot off, started again", kMobile, std::nullopt, false, false, 0, true,

@@ -275,13 +275,7 @@ TEST(MobileHotspot, TheStopTakesTheWayTheStartTook) {
     system.tetheringRequests.clear();
     form.boxes.clear();
     system.mobileHotspotOn = c.onAtStop;
-    if (c.hostedAtStop) {
-      HostedNetworkStatus status;
-      status.adapters = 1;
-      status.allowed = status.radioOn = true;
-      status.state = *c.hostedAtStop;
-      system.hostedNetwork = status;
-    }
+    if (c.hostedAtStop) system.hostedNetwork = hostedNetworkIn(*c.hostedAtStop);
 
     Command1_Click(form, system, form.session);
     EXPECT_EQ(system.tetheringRequests, c.requests);

@@ -45,10 +45,7 @@ TEST(NetworkName, IsCountedInTheCodePagesBytesAndAskedAboutWhenPhonesMayGarbleIt
     FakeMainWindow form;
     FakeSystem system;
     if (c.mobileHotspot) {
-      HostedNetworkStatus cannotHost;
-      cannotHost.adapters = 1;
-      cannotHost.allowed = cannotHost.radioOn = true;
-      system.hostedNetwork = cannotHost;
+      system.hostedNetwork = hostedNetworkIn(HostedNetworkStatus::State::Unavailable);
       system.mobileHotspotPresent = true;
       system.commandOutcome = [](const std::u16string& line) {
         return exitedWith(line == u"cmd /c netsh wlan start hostednetwork" ? 1 : 0);
