@@ -1,7 +1,6 @@
 #include "tests/e2e/press_test.h"
 
-#include <algorithm>
-
+#include "hotspot/network_name.h"
 #include "windows/win32_text.h"
 #include "tests/e2e/utf8.h"
 #include "tests/e2e/window_input.h"
@@ -72,9 +71,7 @@ void PressTest::expectStartAndStopWith(const std::u16string& name, const std::u1
   ASSERT_TRUE(box.has_value()) << "no message box after pressing the button";
   const bool byNetsh = refusedBy != nullptr && std::wstring(refusedBy) == L"设置无线密码";
   const bool byProgram = refusedBy != nullptr && !byNetsh;
-  const bool printable =
-      std::all_of(name.begin(), name.end(), [](char16_t c) { return c >= 0x20 && c <= 0x7E; });
-  if (!printable && !byProgram) {
+  if (!isPrintableAscii(name) && !byProgram) {
     box = keepName(*box);
     ASSERT_TRUE(box.has_value()) << "no question for a name phones may show garbled";
   }

@@ -214,26 +214,19 @@ TEST(ConnectedDevices, OneLineADeviceAsWindowsWritesItsAddress) {
             u"00-11-22-33-44-55  iPad");
 }
 
-TEST(ConnectedDevices, TheStatusLineListsThemWhileRunningAndDoesNothingIdle) {
+// Listed end to end on both ways; here what the end-to-end tests cannot
+// reach: idle nothing, and a failed question said.
+TEST(ConnectedDevices, TheStatusLineDoesNothingIdleAndSaysWhenTheDevicesCannotBeAsked) {
   FakeMainWindow form;
   FakeSystem system;
   Label7_Click(form, system, form.session);
   EXPECT_TRUE(form.boxes.empty());
 
-  ASSERT_NO_FATAL_FAILURE(startRunning(form, system, HotspotStart::MobileHotspot));
-  system.tetheringClients = {{u"3c:5a:b4:01:02:03", u"192.168.137.2", u"phone"}};
+  ASSERT_NO_FATAL_FAILURE(startRunning(form, system, HotspotStart::HostedNetwork));
   Label7_Click(form, system, form.session);
   ASSERT_EQ(form.boxes.size(), 1u);
   EXPECT_EQ(form.boxes[0].title, u"已连接的设备");
-  EXPECT_EQ(form.boxes[0].prompt, u"3C-5A-B4-01-02-03  192.168.137.2  phone");
-  EXPECT_EQ(form.caption(Control::Label7), u"移动热点已开启，已连接 1 台设备");
-
-  FakeMainWindow hostedForm;
-  FakeSystem hostedSystem;
-  ASSERT_NO_FATAL_FAILURE(startRunning(hostedForm, hostedSystem, HotspotStart::HostedNetwork));
-  Label7_Click(hostedForm, hostedSystem, hostedForm.session);
-  ASSERT_EQ(hostedForm.boxes.size(), 1u);
-  EXPECT_EQ(hostedForm.boxes[0].prompt, u"没能向系统问到连接着的设备，请稍后再试。");
+  EXPECT_EQ(form.boxes[0].prompt, u"没能向系统问到连接着的设备，请稍后再试。");
 }
 
 }  // namespace
