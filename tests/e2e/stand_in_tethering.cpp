@@ -329,11 +329,6 @@ class Client final : public Object<INetworkOperatorTetheringClient> {
   vanterel::e2e::TetheringState::Client client_;
 };
 
-vanterel::e2e::TetheringState::Operational operationalOf(TetheringOperationalState state) {
-  using Operational = vanterel::e2e::TetheringState::Operational;
-  return state == TetheringOperationalState::On ? Operational::On : Operational::Off;
-}
-
 class Manager final
     : public Object<INetworkOperatorTetheringManager, INetworkOperatorTetheringClientManager> {
  public:
@@ -408,7 +403,7 @@ class Manager final
     const INT32 status = statusRule("start");
     if (status == 0) {
       vanterel::e2e::TetheringState state = hotspotState();
-      state.state = operationalOf(TetheringOperationalState::On);
+      state.state = vanterel::e2e::TetheringState::Operational::On;
       keep(state);
     }
     *operation = new Operation(status, rules()["start-message"]);
@@ -420,7 +415,7 @@ class Manager final
     const INT32 status = statusRule("stop");
     if (status == 0) {
       vanterel::e2e::TetheringState state = hotspotState();
-      state.state = operationalOf(TetheringOperationalState::Off);
+      state.state = vanterel::e2e::TetheringState::Operational::Off;
       state.clients.clear();
       keep(state);
     }

@@ -125,19 +125,20 @@ DWORD WINAPI watch(void* parameter) {
       StateChange change{before.state, now->state, kReasonSuccess};
       tell(registration, kStateChange, &change, sizeof change);
     }
-    for (const std::string& peer : now->peers) {
-      if (std::find(before.peers.begin(), before.peers.end(), peer) != before.peers.end()) continue;
-      PeerStateChange change{peerOf(peer, 0),
-                             peerOf(peer, vanterel::kWlanHostedNetworkPeerAuthenticated),
-                             kReasonPeerArrived};
-      tell(registration, kPeerStateChange, &change, sizeof change);
-    }
-    for (const std::string& peer : before.peers) {
-      if (std::find(now->peers.begin(), now->peers.end(), peer) != now->peers.end()) continue;
-      PeerStateChange change{peerOf(peer, vanterel::kWlanHostedNetworkPeerAuthenticated),
-                             peerOf(peer, 0), kReasonPeerDeparted};
-      tell(registration, kPeerStateChange, &change, sizeof change);
-    }
+    // A device in one list and not the other came, or went.
+    const auto tellChanged = [&](const std::vector<std::string>& from,
+                                 const std::vector<std::string>& to, bool arrived) {
+      for (const std::string& peer : to) {
+        if (std::find(from.begin(), from.end(), peer) != from.end()) continue;
+        const auto in = peerOf(peer, vanterel::kWlanHostedNetworkPeerAuthenticated);
+        const auto out = peerOf(peer, 0);
+        PeerStateChange change{arrived ? out : in, arrived ? in : out,
+                               arrived ? kReasonPeerArrived : kReasonPeerDeparted};
+        tell(registration, kPeerStateChange, &change, sizeof change);
+      }
+    };
+    tellChanged(before.peers, now->peers, true);
+    tellChanged(now->peers, before.peers, false);
     before = *now;
   }
   return 0;
