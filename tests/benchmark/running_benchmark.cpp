@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/benchmark/programs.h"
+#include "tests/benchmark/typed_window.h"
 #include "tests/e2e/app_process.h"
 #include "tests/e2e/environment_block.h"
 #include "tests/e2e/message_box.h"
@@ -96,18 +97,11 @@ int benchmarkRunning(const std::wstring& program, int seconds) {
   const std::wstring work = e2e::environmentVariable(L"VANTEREL_E2E_WORK");
   e2e::EnvironmentChanges environment;
   e2e::AppProcess process;
-  std::wstring error;
   HWND window = nullptr;
-  const char* problem = nullptr;
+  std::string problem;
   if (!readyTheMachine(work, environment)) {
     problem = "the stand-ins' files could not be written";
-  } else if (!process.start(program, environment, error)) {
-    problem = "vanterel.exe could not start";
-  } else if (!e2e::waitUntil([&] { return (window = e2e::findMainWindow(process.id())); }, 30s) ||
-             !e2e::setText(e2e::controlOf(window, Control::Text1), L"BenchNet") ||
-             !e2e::setText(e2e::controlOf(window, Control::Text2), L"bench-password-16")) {
-    problem = "vanterel.exe showed no window to type into";
-  } else {
+  } else if ((window = startTyped(process, program, environment, problem)) != nullptr) {
     e2e::clickButton(e2e::controlOf(window, Control::Command1));
     if (!dismissBoxes(window)) {
       problem = "the start did not succeed";
@@ -120,9 +114,8 @@ int benchmarkRunning(const std::wstring& program, int seconds) {
       problem = "the status line never showed the two devices";
     }
   }
-  if (problem != nullptr) {
-    std::fprintf(stderr, "running benchmark: cannot measure: %s %s\n", problem,
-                 e2e::utf8(error).c_str());
+  if (!problem.empty()) {
+    std::fprintf(stderr, "running benchmark: cannot measure: %s\n", problem.c_str());
     return 1;
   }
 

@@ -12,6 +12,7 @@
 #include "tests/benchmark/figures.h"
 #include "tests/benchmark/programs.h"
 #include "tests/benchmark/stopwatch.h"
+#include "tests/benchmark/typed_window.h"
 #include "tests/e2e/app_process.h"
 #include "tests/e2e/message_box.h"
 #include "tests/e2e/process_start.h"
@@ -26,10 +27,6 @@ namespace {
 using e2e::utf8;
 using namespace std::chrono_literals;
 
-// The values least_starter.exe passes; plain, so both run the same lines.
-constexpr wchar_t kName[] = L"BenchNet";
-constexpr wchar_t kKey[] = L"bench-password-16";
-constexpr auto kWindowTimeout = 30s;
 constexpr auto kClickTimeout = 60s;
 
 // The visible message box owned by `owner`: found by class, which asks the
@@ -45,23 +42,8 @@ HWND visibleBoxOf(HWND owner) {
 // From the press of the button to the success box, in a fresh vanterel.exe.
 std::optional<double> timeOneClick(const std::wstring& program, std::string& problem) {
   e2e::AppProcess process;
-  std::wstring error;
-  if (!process.start(program, {}, error)) {
-    problem = utf8(error);
-    return std::nullopt;
-  }
-  HWND window = nullptr;
-  if (!e2e::waitUntil([&] { return (window = e2e::findMainWindow(process.id())) != nullptr; },
-                      kWindowTimeout) ||
-      !e2e::ask(window, WM_NULL)) {
-    problem = "vanterel.exe showed no window that answers";
-    return std::nullopt;
-  }
-  if (!e2e::setText(e2e::controlOf(window, Control::Text1), kName) ||
-      !e2e::setText(e2e::controlOf(window, Control::Text2), kKey)) {
-    problem = "the name and the password could not be typed";
-    return std::nullopt;
-  }
+  const HWND window = startTyped(process, program, {}, problem);
+  if (window == nullptr) return std::nullopt;
 
   const Stopwatch pressed;
   e2e::clickButton(e2e::controlOf(window, Control::Command1));
