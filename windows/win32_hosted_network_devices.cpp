@@ -18,7 +18,7 @@ using GetIpNetTable2Function = DWORD(WINAPI*)(ADDRESS_FAMILY, MIB_IPNET_TABLE2**
 using FreeMibTableFunction = void(WINAPI*)(void*);
 using ConvertInterfaceGuidToLuidFunction = DWORD(WINAPI*)(const GUID*, NET_LUID*);
 
-std::u16string hexDigits(const UCHAR* bytes, std::size_t count) {
+std::u16string hexDigits(const std::uint8_t* bytes, std::size_t count) {
   const char16_t digits[] = u"0123456789ABCDEF";
   std::u16string text;
   for (std::size_t i = 0; i < count; ++i) {
@@ -67,23 +67,16 @@ void addAddresses(const GUID& adapter, std::vector<ConnectedDevice>& devices,
 }  // namespace
 
 std::optional<std::vector<ConnectedDevice>> queryHostedNetworkDevices() {
-  const Wlanapi& api = wlanapi();
-  const WlanClient client(api);
-  if (client.error() != ERROR_SUCCESS) return std::nullopt;
-  WlanMemory<WlanHostedNetworkStatus> status(api);
-  if (api.hostedNetworkQueryStatus(client.get(), status.put(), nullptr) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
+  const WlanClient client(wlanapi());
+  HostedNetworkReading hosted;
+  if (readHostedNetwork(client, hosted) != ERROR_SUCCESS) return std::nullopt;
   std::vector<ConnectedDevice> devices;
   std::vector<std::u16string> macs;
-  if (status->hostedNetworkState != kWlanHostedNetworkActive) return devices;
-  for (DWORD i = 0; i < status->numberOfPeers; ++i) {
-    const WlanHostedNetworkPeerState& peer = status->peerList[i];
-    if (peer.peerAuthState != kWlanHostedNetworkPeerAuthenticated) continue;
-    macs.push_back(hexDigits(peer.peerMacAddress, 6));
+  for (const auto& peer : hosted.peers) {
+    macs.push_back(hexDigits(peer.data(), peer.size()));
     devices.push_back({macs.back(), u"", u""});
   }
-  addAddresses(status->ipDeviceId, devices, macs);
+  if (!devices.empty()) addAddresses(hosted.adapter, devices, macs);
   return devices;
 }
 

@@ -1,8 +1,5 @@
 #include "windows/win32_hosted_network_status.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "windows/win32_wlanapi.h"
 
 namespace vanterel {
@@ -57,20 +54,12 @@ std::optional<HostedNetworkStatus> queryHostedNetworkStatus() {
   }
   status.allowed = *enabled.get() != FALSE;
 
-  WlanMemory<WlanHostedNetworkStatus> hosted(api);
-  if (api.hostedNetworkQueryStatus(client.get(), hosted.put(), nullptr) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  switch (hosted->hostedNetworkState) {
+  HostedNetworkReading hosted;
+  if (readHostedNetwork(client, hosted) != ERROR_SUCCESS) return std::nullopt;
+  switch (hosted.state) {
     case kWlanHostedNetworkActive:
       status.state = HostedNetworkStatus::State::Active;
-      for (DWORD i = 0; i < hosted->numberOfPeers; ++i) {
-        const WlanHostedNetworkPeerState& peer = hosted->peerList[i];
-        if (peer.peerAuthState != kWlanHostedNetworkPeerAuthenticated) continue;
-        std::array<std::uint8_t, 6> address{};
-        std::copy(std::begin(peer.peerMacAddress), std::end(peer.peerMacAddress), address.begin());
-        status.peers.push_back(address);
-      }
+      status.peers = hosted.peers;
       break;
     case kWlanHostedNetworkIdle:
       status.state = HostedNetworkStatus::State::Idle;

@@ -56,17 +56,13 @@ Win32SharingCalls::~Win32SharingCalls() {
 
 std::optional<SharingFailure> Win32SharingCalls::hostedAdapter(std::u16string& guid) {
   constexpr SharingStep step = SharingStep::FindHostedAdapter;
-  const Wlanapi& api = wlanapi();
-  const WlanClient client(api);
-  if (client.error() != ERROR_SUCCESS) return failure(step, client.error());
-  WlanMemory<WlanHostedNetworkStatus> status(api);
-  const DWORD error = api.hostedNetworkQueryStatus(client.get(), status.put(), nullptr);
-  if (error != ERROR_SUCCESS) return failure(step, error);
-  // The adapter's GUID means something only while the network is up.
-  if (status->hostedNetworkState != kWlanHostedNetworkActive) {
+  const WlanClient client(wlanapi());
+  HostedNetworkReading hosted;
+  if (const DWORD error = readHostedNetwork(client, hosted)) return failure(step, error);
+  if (hosted.state != kWlanHostedNetworkActive) {
     return failure(step, static_cast<DWORD>(ERROR_INVALID_STATE));
   }
-  guid = guidText(status->ipDeviceId);
+  guid = guidText(hosted.adapter);
   return std::nullopt;
 }
 

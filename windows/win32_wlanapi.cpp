@@ -1,5 +1,8 @@
 #include "windows/win32_wlanapi.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "windows/win32_library.h"
 
 namespace vanterel {
@@ -45,6 +48,27 @@ WlanClient::WlanClient(const Wlanapi& api) : api_(api) {
 
 WlanClient::~WlanClient() {
   if (handle_ != nullptr) api_.closeHandle(handle_, nullptr);
+}
+
+DWORD readHostedNetwork(const WlanClient& client, HostedNetworkReading& reading) {
+  if (client.error() != ERROR_SUCCESS) return client.error();
+  const Wlanapi& api = client.api();
+  WlanMemory<WlanHostedNetworkStatus> status(api);
+  const DWORD error = api.hostedNetworkQueryStatus(client.get(), status.put(), nullptr);
+  if (error != ERROR_SUCCESS) return error;
+  reading.state = status->hostedNetworkState;
+  reading.peers.clear();
+  // The adapter and the devices mean something only while the network is up.
+  if (reading.state != kWlanHostedNetworkActive) return ERROR_SUCCESS;
+  reading.adapter = status->ipDeviceId;
+  for (DWORD i = 0; i < status->numberOfPeers; ++i) {
+    const WlanHostedNetworkPeerState& peer = status->peerList[i];
+    if (peer.peerAuthState != kWlanHostedNetworkPeerAuthenticated) continue;
+    std::array<std::uint8_t, 6> address{};
+    std::copy(std::begin(peer.peerMacAddress), std::end(peer.peerMacAddress), address.begin());
+    reading.peers.push_back(address);
+  }
+  return ERROR_SUCCESS;
 }
 
 }  // namespace vanterel

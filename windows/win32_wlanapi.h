@@ -3,6 +3,10 @@
 #include <windows.h>
 #include <wlanapi.h>
 
+#include <array>
+#include <cstdint>
+#include <vector>
+
 #include "windows/win32_wlan_hosted_network.h"
 
 namespace vanterel {
@@ -39,6 +43,7 @@ class WlanClient {
   HANDLE get() const { return handle_; }
   // 0 when the session is open.
   DWORD error() const { return error_; }
+  const Wlanapi& api() const { return api_; }
 
  private:
   const Wlanapi& api_;
@@ -66,5 +71,16 @@ class WlanMemory {
   const Wlanapi& api_;
   T* memory_ = nullptr;
 };
+
+// What WlanHostedNetworkQueryStatus says, copied out: the state, the
+// adapter (while active) and the MAC addresses of the devices let in.
+struct HostedNetworkReading {
+  WlanHostedNetworkState state = kWlanHostedNetworkUnavailable;
+  GUID adapter{};
+  std::vector<std::array<std::uint8_t, 6>> peers;
+};
+
+// 0, with the reading, or the error of the session or of the call.
+DWORD readHostedNetwork(const WlanClient& client, HostedNetworkReading& reading);
 
 }  // namespace vanterel
