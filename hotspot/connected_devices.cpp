@@ -1,14 +1,11 @@
 #include "hotspot/connected_devices.h"
 
+#include "hotspot/message_text.h"
 #include "hotspot/mobile_hotspot.h"
 #include "hotspot/status_line.h"
 
 namespace vanterel {
 namespace {
-
-bool isHexDigit(char16_t c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
 
 char16_t upper(char16_t c) { return c >= u'a' && c <= u'f' ? static_cast<char16_t>(c - 32) : c; }
 

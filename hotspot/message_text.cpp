@@ -15,6 +15,10 @@ std::u16string hexadecimal(std::uint32_t number, int digits) {
   return text;
 }
 
+bool isHexDigit(char16_t c) {
+  return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
 std::u16string trimmed(const std::u16string& text, const std::u16string& blanks) {
   const auto first = text.find_first_not_of(blanks);
   if (first == std::u16string::npos) return u"";

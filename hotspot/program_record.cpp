@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "hotspot/message_text.h"
+
 namespace vanterel {
 namespace {
 
@@ -26,10 +28,6 @@ const std::string* valueOf(const Fields& fields, const std::string& name) {
     if (field.first == name) return &field.second;
   }
   return nullptr;
-}
-
-bool isHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 int hexValue(char c) {
