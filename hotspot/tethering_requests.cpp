@@ -30,6 +30,20 @@ TetheringRun answered(TetheringStep step, const TetheringAnswer& answer) {
   return run;
 }
 
+// Opens the manager, then makes the one call that answers, a start or a stop.
+TetheringRun openThenAnswer(TetheringCalls& calls, TetheringStep made,
+                            TetheringCallEnd (TetheringCalls::*call)(TetheringAnswer&),
+                            std::atomic<TetheringStep>& step) {
+  step = made;
+  bool connected = false;
+  TetheringCallEnd end = calls.openManager(connected);
+  if (!isDone(end)) return endedAt(made, end);
+  if (!connected) return ran(made, TetheringRun::Outcome::NoConnection);
+  TetheringAnswer answer;
+  if (!isDone(end = (calls.*call)(answer))) return endedAt(made, end);
+  return answered(made, answer);
+}
+
 bool stillGiven(const TetheringRecord& record, const TetheringSettings& now) {
   return now.ssid == record.givenSsid && now.passphrase == record.givenPassphrase;
 }
@@ -106,14 +120,7 @@ TetheringRun startTethering(TetheringCalls& calls, RecordFile& file, const std::
 }
 
 TetheringRun restartTethering(TetheringCalls& calls, std::atomic<TetheringStep>& step) {
-  step = TetheringStep::Start;
-  bool connected = false;
-  TetheringCallEnd end = calls.openManager(connected);
-  if (!isDone(end)) return endedAt(TetheringStep::Start, end);
-  if (!connected) return ran(TetheringStep::Start, TetheringRun::Outcome::NoConnection);
-  TetheringAnswer answer;
-  if (!isDone(end = calls.start(answer))) return endedAt(TetheringStep::Start, end);
-  return answered(TetheringStep::Start, answer);
+  return openThenAnswer(calls, TetheringStep::Start, &TetheringCalls::start, step);
 }
 
 TetheringRun giveSettingsBack(TetheringCalls& calls, RecordFile& file,
@@ -140,14 +147,7 @@ TetheringRun giveSettingsBack(TetheringCalls& calls, RecordFile& file,
 }
 
 TetheringRun stopTethering(TetheringCalls& calls, std::atomic<TetheringStep>& step) {
-  step = TetheringStep::Stop;
-  bool connected = false;
-  TetheringCallEnd end = calls.openManager(connected);
-  if (!isDone(end)) return endedAt(TetheringStep::Stop, end);
-  if (!connected) return ran(TetheringStep::Stop, TetheringRun::Outcome::NoConnection);
-  TetheringAnswer answer;
-  if (!isDone(end = calls.stop(answer))) return endedAt(TetheringStep::Stop, end);
-  return answered(TetheringStep::Stop, answer);
+  return openThenAnswer(calls, TetheringStep::Stop, &TetheringCalls::stop, step);
 }
 
 std::optional<TetheringLook> lookAtTethering(TetheringCalls& calls) {
